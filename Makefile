@@ -1,0 +1,25 @@
+# `make run` and `make test` do everything on a fresh Debian 12 machine.
+BUILD ?= build
+CMAKE_FLAGS ?=
+
+.PHONY: all deps configure build run test clean
+
+all: build
+
+deps:
+	@tools/install-deps
+
+configure: deps
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release $(CMAKE_FLAGS)
+
+build: configure
+	cmake --build $(BUILD) --parallel 2
+
+run: build
+	$(BUILD)/src/vorlank
+
+test: build
+	cd $(BUILD) && ctest --output-on-failure --parallel 2
+
+clean:
+	rm -rf $(BUILD)

@@ -1,0 +1,57 @@
+// The ranked character inventory, embedded as two GBK text blocks, and its division into the
+// thirteen frequency bands the test draws from.
+#pragma once
+
+#include <QString>
+#include <QStringView>
+
+#include <array>
+#include <cstdint>
+#include <stdexcept>
+
+namespace vorlank::inventory {
+
+constexpr int bandCount = 13;
+
+// An inventory too short for the band bounds, or with a row that is not `character|count`.
+class InventoryError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// An ordered list of characters, filled once; each item is one UTF-16 code unit.
+class FrequencyBand {
+public:
+    std::int32_t count() const { return static_cast<std::int32_t>(items_.size()); }
+    // The item at 0-based `position`; SubscriptError outside the band.
+    QString item(std::int32_t position) const;
+    // Appends the leftmost character of `row`.
+    void append(QStringView row) { items_.append(row.first(1)); }
+    void reserve(qsizetype n) { items_.reserve(n); }
+    QStringView items() const { return items_; }
+
+private:
+    QString items_;
+};
+
+// Band 0 holds the most frequent characters, band 12 the rarest.
+using Bands = std::array<FrequencyBand, bandCount>;
+
+struct InventoryTexts {
+    QString text1; // ranks 0 to 3560, rarest first
+    QString text2; // ranks 3561 to the most frequent
+};
+
+// The two embedded blocks, decoded from GBK.
+InventoryTexts embeddedInventory();
+
+// Joins the blocks, splits them into rows and fills the bands: band 0 takes every row from the
+// most frequent down to rank 6000, band k (1..12) ranks 6499 − 500k down to 6000 − 500k.
+// Throws InventoryError when there are fewer than 6000 rows.
+Bands loadBands(const QString &text1, const QString &text2);
+
+// Describes the first row of `joined` that is not `character|count` followed by CR LF (or a
+// missing final CR LF); empty when every row is well-formed.
+QString findRowFault(QStringView joined);
+
+} // namespace vorlank::inventory

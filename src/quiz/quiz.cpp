@@ -1,0 +1,50 @@
+#include "quiz.h"
+
+#include <cmath>
+
+namespace vorlank::quiz {
+
+using namespace vorlank::runtime;
+
+void Quiz::drawTest()
+{
+    state_.testString.clear();
+    state_.knownCount = 0;
+    window_.setPromptCaption(QStringLiteral("第1个字："));
+    state_.testString.reserve(testLength);
+    for (const inventory::FrequencyBand &band : bands_) {
+        const std::int32_t n = band.count();
+        for (std::int32_t draw = 0; draw < drawsPerBand; ++draw) {
+            random_.reseed();
+            const float product = random_.next() * static_cast<float>(n);
+            // A generator at the edge of [0, 1) must not reach past the band's last item.
+            const auto k = std::min(static_cast<std::int32_t>(std::floor(product)), n - 1);
+            state_.testString += band.item(k);
+        }
+    }
+    window_.setCharacterCaption(leftmostCharacter(state_.testString));
+    state_.currentIndex = 1;
+}
+
+void Quiz::submitAnswer()
+{
+    // No test drawn yet, or the test is over: there is no character on show to answer for.
+    if (state_.currentIndex < 1 || state_.currentIndex >= endMark)
+        return;
+    if (window_.recognisedSelected())
+        state_.knownCount = checkedAdd(state_.knownCount, 1);
+    const QString title = QStringLiteral("你认识")
+        + decimalText(checkedMultiply(state_.knownCount, estimateFactor))
+        + QStringLiteral("个字！");
+    window_.setTitle(title);
+    state_.currentIndex = checkedAdd(state_.currentIndex, 1);
+    if (state_.currentIndex == endMark) {
+        window_.showEndMessage(QStringLiteral("测试完毕！") + title);
+        return;
+    }
+    window_.setCharacterCaption(middleCharacter(state_.testString, state_.currentIndex));
+    window_.setPromptCaption(QStringLiteral("第") + decimalText(state_.currentIndex)
+                             + QStringLiteral("个字"));
+}
+
+} // namespace vorlank::quiz

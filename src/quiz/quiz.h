@@ -1,0 +1,44 @@
+// A test run: the draw of 91 characters, seven from each frequency band, and the answers that
+// move through it and keep the estimate in the window title.
+#pragma once
+
+#include "inventory/inventory.h"
+#include "runtime/runtime.h"
+#include "ui/form1.h"
+
+#include <cstdint>
+
+namespace vorlank::quiz {
+
+constexpr std::int32_t drawsPerBand = 7;
+constexpr std::int32_t testLength = inventory::bandCount * drawsPerBand; // 91
+constexpr std::int32_t estimateFactor = 74;
+constexpr std::int32_t endMark = testLength + 1; // CurrentIndex once the last answer is in
+
+struct TestState {
+    QString testString; // drawn characters in draw order, band 0 first
+    std::int32_t currentIndex = 0; // 1-based position on show; 0 before any draw
+    std::int32_t knownCount = 0; // answers counted as recognised
+};
+
+class Quiz {
+public:
+    Quiz(const inventory::Bands &bands, runtime::RandomSource &random, ui::WindowOps &window)
+        : bands_(bands), random_(random), window_(window) { }
+
+    // Draws a fresh test and shows its first character; discards any test in progress.
+    void drawTest();
+    // Counts the answer for the character on show and moves to the next one; the answer to the
+    // last character ends the test with a message. Does nothing before a draw or after the end.
+    void submitAnswer();
+
+    const TestState &state() const { return state_; }
+
+private:
+    const inventory::Bands &bands_;
+    runtime::RandomSource &random_;
+    ui::WindowOps &window_;
+    TestState state_;
+};
+
+} // namespace vorlank::quiz

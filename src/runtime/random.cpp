@@ -1,0 +1,43 @@
+#include "runtime.h"
+
+#include <chrono>
+#include <random>
+
+namespace vorlank::runtime {
+
+namespace {
+    std::uint64_t splitMix(std::uint64_t &state)
+    {
+        std::uint64_t z = (state += 0x9E3779B97F4A7C15ull);
+        z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
+        z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+        return z ^ (z >> 31);
+    }
+} // namespace
+
+ClockRandom::ClockRandom()
+    : salt_((std::uint64_t { std::random_device {}() } << 32) ^ std::random_device {}())
+{
+    reseed();
+}
+
+// The clock alone repeats within one tick; the reseed counter keeps successive seeds apart and
+// the per-process salt keeps two programs started in the same tick apart.
+void ClockRandom::reseed()
+{
+    const auto now = std::chrono::system_clock::now().time_since_epoch();
+    std::uint64_t mix = static_cast<std::uint64_t>(
+                            std::chrono::duration_cast<std::chrono::nanoseconds>(now).count())
+        ^ salt_;
+    mix += ++reseeds_ * 0xD1B54A32D192ED03ull;
+    state_ = splitMix(mix);
+}
+
+float ClockRandom::next()
+{
+    // 24 bits fill a float's mantissa exactly: the largest value is 1 - 2^-24.
+    constexpr float scale = 1.0f / 16777216.0f;
+    return static_cast<float>(splitMix(state_) >> 40) * scale;
+}
+
+} // namespace vorlank::runtime

@@ -1,0 +1,85 @@
+// The runtime services the rest of the program relies on, with the exact semantics its callers
+// expect: checked 32-bit arithmetic, the few text operations, GBK conversion and the
+// pseudo-random generator.
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <QStringView>
+
+#include <cstdint>
+#include <stdexcept>
+
+namespace vorlank::runtime {
+
+// Raised instead of wrapping when a counter leaves the signed 32-bit range.
+class OverflowError : public std::overflow_error {
+public:
+    using std::overflow_error::overflow_error;
+};
+
+// Raised when an index lies outside an array's bounds.
+class SubscriptError : public std::out_of_range {
+public:
+    using std::out_of_range::out_of_range;
+};
+
+// Raised for bytes that are not GBK, or text that GBK cannot carry; `offset` is the byte offset
+// (decoding) or the UTF-16 offset (encoding) of the first offending unit.
+class ConversionError : public std::runtime_error {
+public:
+    ConversionError(const std::string &what, qsizetype offset)
+        : std::runtime_error(what), offset(offset) { }
+    qsizetype offset;
+};
+
+std::int32_t checkedAdd(std::int32_t a, std::int32_t b);
+std::int32_t checkedSubtract(std::int32_t a, std::int32_t b);
+std::int32_t checkedMultiply(std::int32_t a, std::int32_t b);
+
+// Splits at every CR LF. A delimiter at the very end leaves a final empty piece; the upper bound
+// of the result is therefore its size − 1. The pieces are views into `text`.
+QList<QStringView> splitAtCrLf(QStringView text);
+
+// The piece at `index`, or SubscriptError.
+QStringView pieceAt(const QList<QStringView> &pieces, std::int32_t index);
+
+// The first character, or empty text for empty input.
+QString leftmostCharacter(QStringView text);
+
+// The character at 1-based `start`, or empty text when `start` lies beyond the end.
+QString middleCharacter(QStringView text, std::int32_t start);
+
+// Decimal digits, "-" before negatives, no leading space, no grouping.
+QString decimalText(std::int32_t value);
+
+// GBK (code page 936) to Unicode and back. Errors are exceptions, never replacement characters.
+QString decodeGbk(QByteArrayView bytes);
+QByteArray encodeGbk(QStringView text);
+
+// The pseudo-random generator as the test draw sees it. Tests substitute their own values.
+class RandomSource {
+public:
+    virtual ~RandomSource() = default;
+    // Reseeds from the system clock.
+    virtual void reseed() = 0;
+    // The next value, 0 <= r < 1 in single precision.
+    virtual float next() = 0;
+};
+
+// The program's generator: a 64-bit mixing generator whose 24 high bits become a float, so
+// that every value is exactly representable and below 1.0.
+class ClockRandom final : public RandomSource {
+public:
+    ClockRandom();
+    void reseed() override;
+    float next() override;
+
+private:
+    std::uint64_t state_;
+    std::uint64_t reseeds_ = 0;
+    std::uint64_t salt_;
+};
+
+} // namespace vorlank::runtime

@@ -1,0 +1,25 @@
+// The window's own texts, as its users read them.
+#pragma once
+
+namespace vorlank::ui::texts {
+
+inline constexpr char16_t windowTitle[] = u"Vorlank1.0版";
+inline constexpr char16_t applicationTitle[] = u"Vorlank";
+inline constexpr char16_t firstPrompt[] = u"第1个字：";
+inline constexpr char16_t characterAtStart[] = u"人";
+
+inline constexpr char16_t introduction[]
+    = u"本软件虽然小，但是准备工作不少，统计了大量的互联网文章，得出了汉字的使用频率，"
+      u"从最常用的汉字开始，到生僻的汉字，按照一定的数学模型，随机抽取91个汉字进行测试，"
+      u"就可以得出你的识字量。你可以进行第二次，甚至更多次测试，平均后，你的识字量将会更加准确！";
+inline constexpr char16_t instructions[]
+    = u"如果你不确定是否认识，可以先点击查询按钮，到百度字典查询此字，"
+      u"是否和你认为的发音和意思一致，再确定是否认识这个字。";
+
+inline constexpr char16_t firstAdvert[]
+    = u"《拼音小达人》：看图听音，边玩边学汉语拼音，声母、韵母、声调一学就会。\n\n";
+inline constexpr char16_t secondAdvert[]
+    = u"《笔顺练字帖》：一笔一画演示三千五百个常用字的标准笔顺，打印字帖，天天练出一手好字。\n"
+      u"适合小学生和汉语初学者，支持田字格、米字格两种格式，可按年级选字。\n\n";
+
+} // namespace vorlank::ui::texts
