@@ -65,7 +65,7 @@ QByteArray encodeGbk(QStringView text)
     for (qsizetype i = 0; i < text.size(); ++i) {
         const qsizetype len = text[i].isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
         QStringEncoder one(codec, QStringConverter::Flag::Stateless);
-        (void)one(text.sliced(i, len));
+        const QByteArray ignored = one(text.sliced(i, len));
         if (one.hasError() || isReplacement(text[i]))
             throw ConversionError("no GBK form for U+"
                                       + QByteArray::number(text.sliced(i, len).toUcs4().value(0), 16)

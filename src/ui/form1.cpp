@@ -110,6 +110,8 @@ void Form1::buildElements()
                                 1320, 360, 1215, 375);
     recognised_ = place(new QRadioButton(QStringLiteral("认识"), frame1), "Option1(0)", 240, 360,
                         1215, 375);
+    for (QRadioButton *option : { notRecognised, recognised_ })
+        option->setAccessibleName(option->text());
     auto *command1 = place(button(this, QStringLiteral("查询此字")), "Command1", 3120, 2280, 1335, 855);
     auto *frame2 = place(new QGroupBox(QStringLiteral("说明"), this), "Frame2", 240, 4440, 4215, 1455);
     place(wrappingLabel(new QLabel(frame2), text(texts::instructions)), "Label4", 120, 360, 3855, 855);

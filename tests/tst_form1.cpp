@@ -1,0 +1,204 @@
+#include "fakes.h"
+#include "quiz/quiz.h"
+#include "ui/form1.h"
+
+#include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRawFont>
+#include <QTest>
+#include <QTimer>
+
+using namespace vorlank;
+
+class Form1Test : public QObject {
+    Q_OBJECT
+    RecordingShell shell;
+    ScriptedRandom random { { 0.1f, 0.4f, 0.7f, 0.9f } };
+    std::unique_ptr<ui::Form1> form;
+
+    template <typename W = QWidget>
+    W *element(const char *name) const
+    {
+        auto *w = form->findChild<W *>(QLatin1String(name));
+        if (!w)
+            qFatal("no element %s", name);
+        return w;
+    }
+    QString label(const char *name) const { return element<QLabel>(name)->text(); }
+
+    // Dismisses the end message once it is up, remembering its title and text.
+    void dismissEndMessageWhenShown(QString *title, QString *text)
+    {
+        QTimer::singleShot(0, this, [=] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            QVERIFY(box);
+            *title = box->windowTitle();
+            *text = box->text();
+            QCOMPARE(box->icon(), QMessageBox::NoIcon);
+            QCOMPARE(box->buttons().size(), 1);
+            box->button(QMessageBox::Ok)->click();
+        });
+    }
+
+private slots:
+    void init()
+    {
+        shell.calls.clear();
+        form = std::make_unique<ui::Form1>(shell, random);
+        form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+        form->activateWindow();
+    }
+    void cleanup() { form.reset(); }
+
+    void startsWithTitleCharacterPromptAndNothingSelected()
+    {
+        QCOMPARE(form->windowTitle(), QStringLiteral("Vorlank1.0版"));
+        QCOMPARE(label("Label2"), QStringLiteral("人"));
+        QCOMPARE(label("Label3"), QStringLiteral("第1个字："));
+        QVERIFY(!element<QRadioButton>("Option1(0)")->isChecked());
+        QVERIFY(!element<QRadioButton>("Option1(1)")->isChecked());
+        QCOMPARE(QApplication::focusWidget(), element("Command4"));
+        QCOMPARE(form->size(), QSize(621, 403));
+        QCOMPARE(form->minimumSize(), form->maximumSize()); // fixed size
+        QCOMPARE(element<QLabel>("Label2")->accessibleName(), QStringLiteral("人"));
+        QCOMPARE(element("Command4")->nextInFocusChain(), element("Command3"));
+        QCOMPARE(element("Command3")->nextInFocusChain(), element("Command1"));
+    }
+
+    void everyElementSitsAtItsTwipRectangle_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QRect>("twips");
+        const QList<std::pair<const char *, QRect>> table = {
+            { "Frame1", { 240, 3360, 2775, 855 } },   { "Option1(1)", { 1320, 360, 1215, 375 } },
+            { "Option1(0)", { 240, 360, 1215, 375 } }, { "Command1", { 3120, 2280, 1335, 855 } },
+            { "Frame2", { 240, 4440, 4215, 1455 } },  { "Label4", { 120, 360, 3855, 855 } },
+            { "Command3", { 3120, 3480, 1335, 735 } }, { "Command4", { 3120, 1560, 1335, 615 } },
+            { "Frame3", { 4560, 120, 4575, 5775 } },  { "Label5", { 2400, 240, 1935, 2295 } },
+            { "Label6", { 960, 2640, 3375, 3015 } },  { "Image1", { 120, 240, 2160, 2160 } },
+            { "Image2", { 120, 2640, 750, 750 } },    { "Label1", { 120, 120, 4335, 1095 } },
+            { "Label2", { 1200, 1560, 1815, 1575 } }, { "Label3", { 120, 1560, 855, 255 } },
+        };
+        for (const auto &[name, twips] : table)
+            QTest::newRow(name) << QString::fromLatin1(name) << twips;
+    }
+    void everyElementSitsAtItsTwipRectangle()
+    {
+        QFETCH(QString, name);
+        QFETCH(QRect, twips);
+        const QWidget *w = element(name.toLatin1().constData());
+        QCOMPARE(w->geometry(), QRect(twips.x() / 15, twips.y() / 15, twips.width() / 15,
+                                      twips.height() / 15));
+        QVERIFY(w->isVisible());
+        QVERIFY(form->rect().contains(w->mapTo(form.get(), w->rect().bottomRight())));
+    }
+
+    void captionsReadAsDesigned()
+    {
+        QCOMPARE(element<QPushButton>("Command4")->text(), QStringLiteral("开始测试"));
+        QCOMPARE(element<QPushButton>("Command3")->text(), QStringLiteral("提交"));
+        QCOMPARE(element<QPushButton>("Command1")->text(), QStringLiteral("查询此字"));
+        QCOMPARE(element<QGroupBox>("Frame1")->title(), QStringLiteral("是否认识"));
+        QCOMPARE(element<QGroupBox>("Frame2")->title(), QStringLiteral("说明"));
+        QCOMPARE(element<QGroupBox>("Frame3")->title(), QStringLiteral("我的其他软件："));
+        QVERIFY(label("Label1").startsWith(QStringLiteral("本软件虽然小，")));
+        QVERIFY(label("Label1").endsWith(QStringLiteral("你的识字量将会更加准确！")));
+        QVERIFY(label("Label4").startsWith(QStringLiteral("如果你不确定是否认识，")));
+        QVERIFY(label("Label5").endsWith(QStringLiteral("\n\n")));
+        QCOMPARE(label("Label6").count(QLatin1Char('\n')), 3); // two paragraphs, two line breaks
+        QCOMPARE(element<QLabel>("Image1")->pixmap().size(), QSize(144, 144));
+        QCOMPARE(element<QLabel>("Image2")->pixmap().size(), QSize(50, 50));
+        for (const QWidget *w : form->findChildren<QWidget *>())
+            if (qobject_cast<const QPushButton *>(w) || qobject_cast<const QRadioButton *>(w))
+                QVERIFY(!w->accessibleName().isEmpty());
+    }
+
+    void aWholeTestTakenWithTheMouse()
+    {
+        auto *start = element<QPushButton>("Command4");
+        auto *submit = element<QPushButton>("Command3");
+        auto *yes = element<QRadioButton>("Option1(0)");
+        auto *no = element<QRadioButton>("Option1(1)");
+        QTest::mouseClick(start, Qt::LeftButton);
+        const QString test = form->quiz().state().testString;
+        QCOMPARE(label("Label2"), test.left(1));
+        QTest::mouseClick(yes, Qt::LeftButton);
+        QVERIFY(yes->isChecked());
+        QTest::mouseClick(no, Qt::LeftButton);
+        QVERIFY(no->isChecked() && !yes->isChecked()); // mutually exclusive
+        QTest::mouseClick(submit, Qt::LeftButton);
+        QCOMPARE(form->windowTitle(), QStringLiteral("你认识0个字！"));
+        QCOMPARE(label("Label3"), QStringLiteral("第2个字"));
+        QTest::mouseClick(yes, Qt::LeftButton);
+        for (int p = 3; p <= 91; ++p) {
+            QTest::mouseClick(submit, Qt::LeftButton);
+            QCOMPARE(form->windowTitle(), QStringLiteral("你认识%1个字！").arg(74 * (p - 2)));
+            QCOMPARE(label("Label2"), test.mid(p - 1, 1));
+            QCOMPARE(label("Label3"), QStringLiteral("第%1个字").arg(p));
+        }
+        QString boxTitle, boxText;
+        dismissEndMessageWhenShown(&boxTitle, &boxText);
+        QTest::mouseClick(submit, Qt::LeftButton);
+        QCOMPARE(boxTitle, QStringLiteral("Vorlank"));
+        QCOMPARE(boxText, QStringLiteral("测试完毕！你认识6660个字！"));
+        QCOMPARE(form->windowTitle(), QStringLiteral("你认识6660个字！"));
+        QCOMPARE(QApplication::topLevelWidgets().size(), 1);
+        QCOMPARE(QApplication::activeModalWidget(), nullptr);
+    }
+
+    void launchElementsHandOverTheirAddresses()
+    {
+        QTest::mouseClick(element("Command1"), Qt::LeftButton);
+        QCOMPARE(shell.calls.size(), 1);
+        QVERIFY(shell.calls[0].target.contains("wd=\xC8\xCB&"));
+        QTest::mouseClick(element("Command4"), Qt::LeftButton);
+        QTest::mouseClick(element("Command1"), Qt::LeftButton);
+        QVERIFY(shell.calls[1].target.contains(
+            "wd=" + launch::shellArguments({}, label("Label2"), 0, 0, 1).target + "&"));
+        for (const char *name : { "Image1", "Label5", "Image2", "Label6" })
+            QTest::mouseClick(element(name), Qt::LeftButton);
+        QCOMPARE(shell.calls.size(), 6);
+        QCOMPARE(shell.calls[2].target, shell.calls[3].target);
+        QCOMPARE(shell.calls[4].target, shell.calls[5].target);
+        QVERIFY(shell.calls[2].target != shell.calls[4].target);
+    }
+
+    void theBigCharacterHasInk()
+    {
+        const QLabel *big = element<QLabel>("Label2");
+        QCOMPARE(big->font().pointSize(), 72);
+        QCOMPARE(big->font().weight(), QFont::Normal);
+        const QImage shot = form->grab(big->geometry()).toImage();
+        const QRgb background = shot.pixel(0, 0);
+        int ink = 0;
+        for (int y = 0; y < shot.height(); ++y)
+            for (int x = 0; x < shot.width(); ++x)
+                ink += qGray(shot.pixel(x, y)) < qGray(background) - 100;
+        QVERIFY2(ink > 300, qPrintable(QString::number(ink)));
+    }
+
+    void theChosenFaceCoversTheWholeInventory()
+    {
+        const QFont font = ui::characterFont();
+        const QString family = QFontInfo(font).family();
+        QVERIFY2(family == QStringLiteral("SimSun") || family == QStringLiteral("Noto Serif CJK SC"),
+                 qPrintable(family));
+        const QRawFont raw = QRawFont::fromFont(font);
+        QVERIFY(raw.isValid());
+        QString missing;
+        const auto &texts = form->inventoryTexts();
+        for (const QString &block : { texts.text1, texts.text2 })
+            for (const QStringView row : block.tokenize(u"\r\n", Qt::SkipEmptyParts))
+                if (!raw.supportsCharacter(row[0]))
+                    missing += row[0];
+        QVERIFY2(missing.isEmpty(), qPrintable(missing));
+    }
+};
+
+QTEST_MAIN(Form1Test)
+#include "tst_form1.moc"
