@@ -1,0 +1,59 @@
+// Decoding the inventory and filling the bands (the window's load), drawing a test and taking a
+// whole 91-answer test.
+#include "fakes.h"
+#include "inventory/inventory.h"
+#include "quiz/quiz.h"
+
+#include <benchmark/benchmark.h>
+
+using namespace vorlank;
+
+static void loadBandsWithDecoding(benchmark::State &state)
+{
+    for (auto _ : state) {
+        const inventory::InventoryTexts texts = inventory::embeddedInventory();
+        benchmark::DoNotOptimize(inventory::loadBands(texts.text1, texts.text2));
+    }
+}
+BENCHMARK(loadBandsWithDecoding)->Unit(benchmark::kMicrosecond);
+
+static void decodingOnly(benchmark::State &state)
+{
+    for (auto _ : state)
+        benchmark::DoNotOptimize(inventory::embeddedInventory());
+}
+BENCHMARK(decodingOnly)->Unit(benchmark::kMicrosecond);
+
+static void drawTest(benchmark::State &state)
+{
+    const auto texts = inventory::embeddedInventory();
+    const auto bands = inventory::loadBands(texts.text1, texts.text2);
+    runtime::ClockRandom random;
+    RecordingWindow window;
+    quiz::Quiz quiz(bands, random, window);
+    for (auto _ : state) {
+        quiz.drawTest();
+        benchmark::DoNotOptimize(quiz.state().testString.data());
+    }
+}
+BENCHMARK(drawTest)->Unit(benchmark::kMicrosecond);
+
+static void wholeTest(benchmark::State &state)
+{
+    const auto texts = inventory::embeddedInventory();
+    const auto bands = inventory::loadBands(texts.text1, texts.text2);
+    runtime::ClockRandom random;
+    RecordingWindow window;
+    window.recognised = true;
+    quiz::Quiz quiz(bands, random, window);
+    for (auto _ : state) {
+        window.titles.clear();
+        window.endMessages.clear();
+        quiz.drawTest();
+        for (int i = 0; i < quiz::testLength; ++i)
+            quiz.submitAnswer();
+    }
+}
+BENCHMARK(wholeTest)->Unit(benchmark::kMicrosecond);
+
+BENCHMARK_MAIN();
