@@ -10,7 +10,8 @@
 
 #include <functional>
 
-class RecordingWindow final : public vorlank::ui::WindowOps {
+class RecordingWindow final : public vorlank::ui::WindowOps
+{
 public:
     QString titleText = QStringLiteral("Vorlank1.0版");
     QString character = QStringLiteral("人");
@@ -33,9 +34,13 @@ public:
 };
 
 // Plays back the given values in a loop; counts reseeds.
-class ScriptedRandom final : public vorlank::runtime::RandomSource {
+class ScriptedRandom final : public vorlank::runtime::RandomSource
+{
 public:
-    explicit ScriptedRandom(QList<float> values) : values_(std::move(values)) { }
+    explicit ScriptedRandom(QList<float> values)
+        : values_(std::move(values))
+    {
+    }
     void reseed() override { ++reseeds; }
     float next() override { return values_[position_++ % values_.size()]; }
     int reseeds = 0;
@@ -45,7 +50,8 @@ private:
     qsizetype position_ = 0;
 };
 
-class RecordingShell final : public vorlank::launch::Shell {
+class RecordingShell final : public vorlank::launch::Shell
+{
 public:
     QList<vorlank::launch::ShellArguments> calls;
     void execute(const vorlank::launch::ShellArguments &a) override { calls.append(a); }

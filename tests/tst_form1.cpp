@@ -14,14 +14,14 @@
 
 using namespace vorlank;
 
-class Form1Test : public QObject {
+class Form1Test : public QObject
+{
     Q_OBJECT
     RecordingShell shell;
     ScriptedRandom random { { 0.1f, 0.4f, 0.7f, 0.9f } };
     std::unique_ptr<ui::Form1> form;
 
-    template <typename W = QWidget>
-    W *element(const char *name) const
+    template <typename W = QWidget> W *element(const char *name) const
     {
         auto *w = form->findChild<W *>(QLatin1String(name));
         if (!w)
@@ -75,14 +75,22 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QRect>("twips");
         const QList<std::pair<const char *, QRect>> table = {
-            { "Frame1", { 240, 3360, 2775, 855 } },   { "Option1(1)", { 1320, 360, 1215, 375 } },
-            { "Option1(0)", { 240, 360, 1215, 375 } }, { "Command1", { 3120, 2280, 1335, 855 } },
-            { "Frame2", { 240, 4440, 4215, 1455 } },  { "Label4", { 120, 360, 3855, 855 } },
-            { "Command3", { 3120, 3480, 1335, 735 } }, { "Command4", { 3120, 1560, 1335, 615 } },
-            { "Frame3", { 4560, 120, 4575, 5775 } },  { "Label5", { 2400, 240, 1935, 2295 } },
-            { "Label6", { 960, 2640, 3375, 3015 } },  { "Image1", { 120, 240, 2160, 2160 } },
-            { "Image2", { 120, 2640, 750, 750 } },    { "Label1", { 120, 120, 4335, 1095 } },
-            { "Label2", { 1200, 1560, 1815, 1575 } }, { "Label3", { 120, 1560, 855, 255 } },
+            { "Frame1", { 240, 3360, 2775, 855 } },
+            { "Option1(1)", { 1320, 360, 1215, 375 } },
+            { "Option1(0)", { 240, 360, 1215, 375 } },
+            { "Command1", { 3120, 2280, 1335, 855 } },
+            { "Frame2", { 240, 4440, 4215, 1455 } },
+            { "Label4", { 120, 360, 3855, 855 } },
+            { "Command3", { 3120, 3480, 1335, 735 } },
+            { "Command4", { 3120, 1560, 1335, 615 } },
+            { "Frame3", { 4560, 120, 4575, 5775 } },
+            { "Label5", { 2400, 240, 1935, 2295 } },
+            { "Label6", { 960, 2640, 3375, 3015 } },
+            { "Image1", { 120, 240, 2160, 2160 } },
+            { "Image2", { 120, 2640, 750, 750 } },
+            { "Label1", { 120, 120, 4335, 1095 } },
+            { "Label2", { 1200, 1560, 1815, 1575 } },
+            { "Label3", { 120, 1560, 855, 255 } },
         };
         for (const auto &[name, twips] : table)
             QTest::newRow(name) << QString::fromLatin1(name) << twips;
@@ -92,8 +100,8 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QRect, twips);
         const QWidget *w = element(name.toLatin1().constData());
-        QCOMPARE(w->geometry(), QRect(twips.x() / 15, twips.y() / 15, twips.width() / 15,
-                                      twips.height() / 15));
+        QCOMPARE(w->geometry(),
+            QRect(twips.x() / 15, twips.y() / 15, twips.width() / 15, twips.height() / 15));
         QVERIFY(w->isVisible());
         QVERIFY(form->rect().contains(w->mapTo(form.get(), w->rect().bottomRight())));
     }
@@ -186,8 +194,9 @@ private slots:
     {
         const QFont font = ui::characterFont();
         const QString family = QFontInfo(font).family();
-        QVERIFY2(family == QStringLiteral("SimSun") || family == QStringLiteral("Noto Serif CJK SC"),
-                 qPrintable(family));
+        QVERIFY2(
+            family == QStringLiteral("SimSun") || family == QStringLiteral("Noto Serif CJK SC"),
+            qPrintable(family));
         const QRawFont raw = QRawFont::fromFont(font);
         QVERIFY(raw.isValid());
         QString missing;

@@ -8,7 +8,8 @@
 
 using namespace vorlank::inventory;
 
-namespace {
+namespace
+{
 struct Row {
     QChar character;
     int count;
@@ -42,7 +43,8 @@ QString syntheticInventory(int rows)
 }
 } // namespace
 
-class InventoryTest : public QObject {
+class InventoryTest : public QObject
+{
     Q_OBJECT
     InventoryTexts texts = embeddedInventory();
     QString joined = texts.text1 + texts.text2;
@@ -89,9 +91,18 @@ private slots:
         QCOMPARE(rows.last().count, 1440);
 
         const QList<std::tuple<int, QString, int>> telling = {
-            { 0, "亻", 0 },       { 1, "冂", 0 },      { 2, "凵", 0 },      { 3, "勹", 0 },
-            { 4, "厶", 0 },       { 3560, "镶", 5 },   { 3561, "乃", 6 },   { 6725, "一", 905 },
-            { 6726, "大", 1086 }, { 6727, "人", 1159 }, { 6728, "子", 1401 }, { 6729, "不", 1440 },
+            { 0, "亻", 0 },
+            { 1, "冂", 0 },
+            { 2, "凵", 0 },
+            { 3, "勹", 0 },
+            { 4, "厶", 0 },
+            { 3560, "镶", 5 },
+            { 3561, "乃", 6 },
+            { 6725, "一", 905 },
+            { 6726, "大", 1086 },
+            { 6727, "人", 1159 },
+            { 6728, "子", 1401 },
+            { 6729, "不", 1440 },
         };
         for (const auto &[rank, character, count] : telling) {
             QCOMPARE(QString(rows[rank].character), character);
@@ -104,10 +115,18 @@ private slots:
         const Bands bands = loadBands(texts.text1, texts.text2);
         // band: first appended, last appended, count of the first and the last row
         const QList<std::tuple<QString, QString, int, int>> table = {
-            { "不", "圈", 1440, 73 }, { "索", "臭", 73, 40 }, { "继", "仿", 40, 24 },
-            { "份", "扁", 24, 14 },   { "峡", "炕", 14, 9 },  { "帛", "嗝", 9, 5 },
-            { "颊", "甄", 5, 3 },     { "瑜", "犄", 3, 2 },   { "滁", "嘹", 2, 1 },
-            { "龇", "栀", 1, 1 },     { "柽", "锴", 1, 0 },   { "銎", "轼", 0, 0 },
+            { "不", "圈", 1440, 73 },
+            { "索", "臭", 73, 40 },
+            { "继", "仿", 40, 24 },
+            { "份", "扁", 24, 14 },
+            { "峡", "炕", 14, 9 },
+            { "帛", "嗝", 9, 5 },
+            { "颊", "甄", 5, 3 },
+            { "瑜", "犄", 3, 2 },
+            { "滁", "嘹", 2, 1 },
+            { "龇", "栀", 1, 1 },
+            { "柽", "锴", 1, 0 },
+            { "銎", "轼", 0, 0 },
             { "軎", "亻", 0, 0 },
         };
         int total = 0;
@@ -165,13 +184,20 @@ private slots:
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("fault");
-        QTest::newRow("no final CR LF") << "人|1\r\n大|2" << "does not end with CR LF";
-        QTest::newRow("missing bar") << "人|1\r\n大2\r\n" << "row 1";
-        QTest::newRow("two characters") << "人大|1\r\n" << "row 0";
-        QTest::newRow("leading zero") << "人|01\r\n" << "row 0";
-        QTest::newRow("sign") << "人|-1\r\n" << "row 0";
-        QTest::newRow("empty row") << "人|1\r\n\r\n" << "row 1";
-        QTest::newRow("LF only") << "人|1\n大|2\r\n" << "row 0";
+        QTest::newRow("no final CR LF") << "人|1\r\n大|2"
+                                        << "does not end with CR LF";
+        QTest::newRow("missing bar") << "人|1\r\n大2\r\n"
+                                     << "row 1";
+        QTest::newRow("two characters") << "人大|1\r\n"
+                                        << "row 0";
+        QTest::newRow("leading zero") << "人|01\r\n"
+                                      << "row 0";
+        QTest::newRow("sign") << "人|-1\r\n"
+                              << "row 0";
+        QTest::newRow("empty row") << "人|1\r\n\r\n"
+                                   << "row 1";
+        QTest::newRow("LF only") << "人|1\n大|2\r\n"
+                                 << "row 0";
     }
     void malformedRowsAreNamed()
     {

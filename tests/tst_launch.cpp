@@ -6,19 +6,21 @@
 
 using namespace vorlank::launch;
 
-class LaunchTest : public QObject {
+class LaunchTest : public QObject
+{
     Q_OBJECT
 private slots:
     void windowsArgumentsComeFromTheArgumentBuilding()
     {
-        const ShellArguments a = shellArguments(QStringLiteral("open"), QStringLiteral("人"), 0, 0, 1);
+        const ShellArguments a
+            = shellArguments(QStringLiteral("open"), QStringLiteral("人"), 0, 0, 1);
         QCOMPARE(a.operation, QByteArray("open"));
         QCOMPARE(a.target, QByteArray("\xC8\xCB"));
         QCOMPARE(a.parameters, QByteArray("0")); // a number arrives as its decimal text
         QCOMPARE(a.directory, QByteArray("0"));
         QCOMPARE(a.showMode, 1);
         QCOMPARE(shellArguments(QStringLiteral("open"), -12, QStringLiteral("x"), 7, 1).target,
-                 QByteArray("-12"));
+            QByteArray("-12"));
     }
 
     void lookUpHandsOverTheCharacterAsRawGbk()
@@ -27,13 +29,14 @@ private slots:
         lookupCharacter(shell, QStringLiteral("人"));
         QCOMPARE(shell.calls.size(), 1);
         const ShellArguments &a = shell.calls[0];
-        const QByteArray expected = QByteArray(addresses::dictionaryPrefix) + "\xC8\xCB"
-            + "&select=0&tn=qorvex_pg";
+        const QByteArray expected
+            = QByteArray(addresses::dictionaryPrefix) + "\xC8\xCB" + "&select=0&tn=qorvex_pg";
         QCOMPARE(a.target, expected);
         QVERIFY(!a.target.contains("\xE4\xBA\xBA")); // not UTF-8
         QVERIFY(!a.target.contains("%")); // not escaped
         QVERIFY(a.target.startsWith("https://") && a.target.contains("/s?wd="));
-        QCOMPARE(a, shellArguments(QStringLiteral("open"), lookupAddress(QStringLiteral("人")), 0, 0, 1));
+        QCOMPARE(a,
+            shellArguments(QStringLiteral("open"), lookupAddress(QStringLiteral("人")), 0, 0, 1));
     }
 
     void theUrlFormEscapesOnlyTheGbkBytes()
@@ -43,7 +46,7 @@ private slots:
         const QUrl url = urlFromAnsi(shell.calls[0].target);
         QVERIFY(url.isValid());
         QCOMPARE(url.toEncoded(),
-                 QByteArray(addresses::dictionaryPrefix) + "%C8%CB&select=0&tn=qorvex_pg");
+            QByteArray(addresses::dictionaryPrefix) + "%C8%CB&select=0&tn=qorvex_pg");
         QCOMPARE(url.query(QUrl::FullyEncoded), QStringLiteral("wd=%C8%CB&select=0&tn=qorvex_pg"));
     }
 
@@ -52,7 +55,7 @@ private slots:
         RecordingShell shell;
         lookupCharacter(shell, QString());
         QCOMPARE(shell.calls[0].target,
-                 QByteArray(addresses::dictionaryPrefix) + "&select=0&tn=qorvex_pg");
+            QByteArray(addresses::dictionaryPrefix) + "&select=0&tn=qorvex_pg");
     }
 
     void productPagesAreDistinctSecureShopPages()

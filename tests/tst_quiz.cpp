@@ -9,7 +9,8 @@
 using namespace vorlank;
 using quiz::Quiz;
 
-class QuizTest : public QObject {
+class QuizTest : public QObject
+{
     Q_OBJECT
     inventory::InventoryTexts texts = inventory::embeddedInventory();
     inventory::Bands bands = inventory::loadBands(texts.text1, texts.text2);

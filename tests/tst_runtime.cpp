@@ -8,7 +8,8 @@
 
 using namespace vorlank::runtime;
 
-class RuntimeTest : public QObject {
+class RuntimeTest : public QObject
+{
     Q_OBJECT
 private slots:
     void checkedArithmeticAtThe32BitEdges()

@@ -2,20 +2,22 @@
 
 #include "runtime/runtime.h"
 
-namespace vorlank::inventory {
+namespace vorlank::inventory
+{
 
 using namespace vorlank::runtime;
 
-namespace {
-    constexpr std::int32_t bandRows = 500;
-    constexpr std::int32_t lastBandRows = 6000; // ranks 0..5999 belong to bands 1 to 12
+namespace
+{
+constexpr std::int32_t bandRows = 500;
+constexpr std::int32_t lastBandRows = 6000; // ranks 0..5999 belong to bands 1 to 12
 } // namespace
 
 QString FrequencyBand::item(std::int32_t position) const
 {
     if (position < 0 || position >= items_.size())
         throw SubscriptError("band position " + std::to_string(position) + " outside 0.."
-                             + std::to_string(items_.size() - 1));
+            + std::to_string(items_.size() - 1));
     return QString(items_[position]);
 }
 
@@ -27,8 +29,8 @@ Bands loadBands(const QString &text1, const QString &text2)
     const auto upper = static_cast<std::int32_t>(pieces.size() - 1);
     const std::int32_t top = checkedSubtract(upper, 1);
     if (top < lastBandRows - 1)
-        throw InventoryError("the inventory has " + std::to_string(upper)
-                             + " rows; the bands need at least 6000");
+        throw InventoryError(
+            "the inventory has " + std::to_string(upper) + " rows; the bands need at least 6000");
 
     Bands bands;
     const auto fill = [&](FrequencyBand &band, std::int32_t high, std::int32_t low) {

@@ -9,18 +9,21 @@
 #include <cstdint>
 #include <stdexcept>
 
-namespace vorlank::inventory {
+namespace vorlank::inventory
+{
 
 constexpr int bandCount = 13;
 
 // An inventory too short for the band bounds, or with a row that is not `character|count`.
-class InventoryError : public std::runtime_error {
+class InventoryError : public std::runtime_error
+{
 public:
     using std::runtime_error::runtime_error;
 };
 
 // An ordered list of characters, filled once; each item is one UTF-16 code unit.
-class FrequencyBand {
+class FrequencyBand
+{
 public:
     std::int32_t count() const { return static_cast<std::int32_t>(items_.size()); }
     // The item at 0-based `position`; SubscriptError outside the band.

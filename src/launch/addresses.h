@@ -1,7 +1,8 @@
 // Every web address the program hands over, in one place.
 #pragma once
 
-namespace vorlank::launch::addresses {
+namespace vorlank::launch::addresses
+{
 
 // The dictionary search named in the window's instructions; the character goes between the two.
 inline constexpr char dictionaryPrefix[] = "https://dict.baidu.com/s?wd=";

@@ -6,22 +6,25 @@
 #include <QDesktopServices>
 #endif
 
-namespace vorlank::launch {
+namespace vorlank::launch
+{
 
-namespace {
-    class DesktopShell final : public Shell {
-    public:
-        void execute(const ShellArguments &a) override
-        {
+namespace
+{
+class DesktopShell final : public Shell
+{
+public:
+    void execute(const ShellArguments &a) override
+    {
 #ifdef Q_OS_WIN
-            shellExecuteAnsi(a.operation.constData(), a.target.constData(),
-                             a.parameters.constData(), a.directory.constData(), a.showMode);
+        shellExecuteAnsi(a.operation.constData(), a.target.constData(), a.parameters.constData(),
+            a.directory.constData(), a.showMode);
 #else
-            // No shell is involved: Qt hands the URL to the desktop's opener as one argument.
-            QDesktopServices::openUrl(urlFromAnsi(a.target));
+        // No shell is involved: Qt hands the URL to the desktop's opener as one argument.
+        QDesktopServices::openUrl(urlFromAnsi(a.target));
 #endif
-        }
-    };
+    }
+};
 } // namespace
 
 Shell &desktopShell()

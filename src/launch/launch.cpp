@@ -3,30 +3,31 @@
 #include "addresses.h"
 #include "runtime/runtime.h"
 
-namespace vorlank::launch {
+namespace vorlank::launch
+{
 
-namespace {
-    QByteArray ansi(const ShellValue &value)
-    {
-        if (const auto *text = std::get_if<QString>(&value))
-            return runtime::encodeGbk(*text);
-        return runtime::encodeGbk(runtime::decimalText(std::get<std::int32_t>(value)));
-    }
+namespace
+{
+QByteArray ansi(const ShellValue &value)
+{
+    if (const auto *text = std::get_if<QString>(&value))
+        return runtime::encodeGbk(*text);
+    return runtime::encodeGbk(runtime::decimalText(std::get<std::int32_t>(value)));
+}
 
-    constexpr auto verb = "open";
-    constexpr std::int32_t showNormal = 1;
+constexpr auto verb = "open";
+constexpr std::int32_t showNormal = 1;
 } // namespace
 
 ShellArguments shellArguments(const QString &operation, const ShellValue &target,
-                              const ShellValue &parameters, const ShellValue &directory,
-                              std::int32_t showMode)
+    const ShellValue &parameters, const ShellValue &directory, std::int32_t showMode)
 {
     return { runtime::encodeGbk(operation), ansi(target), ansi(parameters), ansi(directory),
-             showMode };
+        showMode };
 }
 
 void shellOpen(Shell &shell, const QString &operation, const ShellValue &target,
-               const ShellValue &parameters, const ShellValue &directory, std::int32_t showMode)
+    const ShellValue &parameters, const ShellValue &directory, std::int32_t showMode)
 {
     shell.execute(shellArguments(operation, target, parameters, directory, showMode));
 }

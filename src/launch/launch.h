@@ -9,7 +9,8 @@
 #include <cstdint>
 #include <variant>
 
-namespace vorlank::launch {
+namespace vorlank::launch
+{
 
 // A text or a number; a number reaches the shell as its decimal text.
 using ShellValue = std::variant<QString, std::int32_t>;
@@ -25,11 +26,11 @@ struct ShellArguments {
 };
 
 ShellArguments shellArguments(const QString &operation, const ShellValue &target,
-                              const ShellValue &parameters, const ShellValue &directory,
-                              std::int32_t showMode);
+    const ShellValue &parameters, const ShellValue &directory, std::int32_t showMode);
 
 // The hand-over itself. Tests substitute a recorder; nothing in a test starts a browser.
-class Shell {
+class Shell
+{
 public:
     virtual ~Shell() = default;
     virtual void execute(const ShellArguments &arguments) = 0;
@@ -39,7 +40,7 @@ public:
 Shell &desktopShell();
 
 void shellOpen(Shell &shell, const QString &operation, const ShellValue &target,
-               const ShellValue &parameters, const ShellValue &directory, std::int32_t showMode);
+    const ShellValue &parameters, const ShellValue &directory, std::int32_t showMode);
 
 // The dictionary address for `character`, unescaped; the shell gets it in GBK.
 QString lookupAddress(const QString &character);

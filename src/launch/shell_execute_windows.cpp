@@ -4,10 +4,11 @@
 
 #include <shellapi.h>
 
-namespace vorlank::launch {
+namespace vorlank::launch
+{
 
 void shellExecuteAnsi(const char *operation, const char *target, const char *parameters,
-                      const char *directory, int showMode)
+    const char *directory, int showMode)
 {
     // The desktop, not the program's window, owns the launch.
     ShellExecuteA(GetDesktopWindow(), operation, target, parameters, directory, showMode);

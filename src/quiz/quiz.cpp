@@ -2,7 +2,8 @@
 
 #include <cmath>
 
-namespace vorlank::quiz {
+namespace vorlank::quiz
+{
 
 using namespace vorlank::runtime;
 
@@ -43,8 +44,8 @@ void Quiz::submitAnswer()
         return;
     }
     window_.setCharacterCaption(middleCharacter(state_.testString, state_.currentIndex));
-    window_.setPromptCaption(QStringLiteral("第") + decimalText(state_.currentIndex)
-                             + QStringLiteral("个字"));
+    window_.setPromptCaption(
+        QStringLiteral("第") + decimalText(state_.currentIndex) + QStringLiteral("个字"));
 }
 
 } // namespace vorlank::quiz

@@ -8,7 +8,8 @@
 
 #include <cstdint>
 
-namespace vorlank::quiz {
+namespace vorlank::quiz
+{
 
 constexpr std::int32_t drawsPerBand = 7;
 constexpr std::int32_t testLength = inventory::bandCount * drawsPerBand; // 91
@@ -21,10 +22,15 @@ struct TestState {
     std::int32_t knownCount = 0; // answers counted as recognised
 };
 
-class Quiz {
+class Quiz
+{
 public:
     Quiz(const inventory::Bands &bands, runtime::RandomSource &random, ui::WindowOps &window)
-        : bands_(bands), random_(random), window_(window) { }
+        : bands_(bands)
+        , random_(random)
+        , window_(window)
+    {
+    }
 
     // Draws a fresh test and shows its first character; discards any test in progress.
     void drawTest();

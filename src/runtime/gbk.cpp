@@ -6,41 +6,43 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 
-namespace vorlank::runtime {
+namespace vorlank::runtime
+{
 
-namespace {
-    constexpr auto codec = "GBK";
+namespace
+{
+constexpr auto codec = "GBK";
 
-    bool isReplacement(QChar c)
-    {
-        const char16_t u = c.unicode();
-        return u == 0xFFFD || (u >= 0xE000 && u <= 0xF8FF);
+bool isReplacement(QChar c)
+{
+    const char16_t u = c.unicode();
+    return u == 0xFFFD || (u >= 0xE000 && u <= 0xF8FF);
+}
+
+// Decodes one sequence of 1 or 2 bytes in isolation; true when it is one proper character.
+bool decodesCleanly(QByteArrayView bytes)
+{
+    QStringDecoder decoder(codec, QStringConverter::Flag::Stateless);
+    const QString out = decoder(bytes);
+    return !decoder.hasError() && out.size() == 1 && !isReplacement(out[0]);
+}
+
+[[noreturn]] void throwDecodeError(QByteArrayView bytes)
+{
+    qsizetype i = 0;
+    while (i < bytes.size()) {
+        if (decodesCleanly(bytes.sliced(i, 1)))
+            i += 1;
+        else if (i + 1 < bytes.size() && decodesCleanly(bytes.sliced(i, 2)))
+            i += 2;
+        else
+            break;
     }
-
-    // Decodes one sequence of 1 or 2 bytes in isolation; true when it is one proper character.
-    bool decodesCleanly(QByteArrayView bytes)
-    {
-        QStringDecoder decoder(codec, QStringConverter::Flag::Stateless);
-        const QString out = decoder(bytes);
-        return !decoder.hasError() && out.size() == 1 && !isReplacement(out[0]);
-    }
-
-    [[noreturn]] void throwDecodeError(QByteArrayView bytes)
-    {
-        qsizetype i = 0;
-        while (i < bytes.size()) {
-            if (decodesCleanly(bytes.sliced(i, 1)))
-                i += 1;
-            else if (i + 1 < bytes.size() && decodesCleanly(bytes.sliced(i, 2)))
-                i += 2;
-            else
-                break;
-        }
-        const auto byte = i < bytes.size() ? static_cast<unsigned char>(bytes[i]) : 0u;
-        throw ConversionError("not GBK: byte 0x" + QByteArray::number(byte, 16).toUpper().toStdString()
-                                  + " at offset " + std::to_string(i),
-                              i);
-    }
+    const auto byte = i < bytes.size() ? static_cast<unsigned char>(bytes[i]) : 0u;
+    throw ConversionError("not GBK: byte 0x" + QByteArray::number(byte, 16).toUpper().toStdString()
+            + " at offset " + std::to_string(i),
+        i);
+}
 } // namespace
 
 QString decodeGbk(QByteArrayView bytes)
@@ -68,11 +70,11 @@ QByteArray encodeGbk(QStringView text)
         const QByteArray ignored = one(text.sliced(i, len));
         if (one.hasError() || isReplacement(text[i]))
             throw ConversionError("no GBK form for U+"
-                                      + QByteArray::number(text.sliced(i, len).toUcs4().value(0), 16)
-                                            .toUpper()
-                                            .toStdString()
-                                      + " at offset " + std::to_string(i),
-                                  i);
+                    + QByteArray::number(text.sliced(i, len).toUcs4().value(0), 16)
+                          .toUpper()
+                          .toStdString()
+                    + " at offset " + std::to_string(i),
+                i);
         i += len - 1;
     }
     throw ConversionError("GBK encoding failed", 0);

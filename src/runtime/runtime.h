@@ -11,26 +11,33 @@
 #include <cstdint>
 #include <stdexcept>
 
-namespace vorlank::runtime {
+namespace vorlank::runtime
+{
 
 // Raised instead of wrapping when a counter leaves the signed 32-bit range.
-class OverflowError : public std::overflow_error {
+class OverflowError : public std::overflow_error
+{
 public:
     using std::overflow_error::overflow_error;
 };
 
 // Raised when an index lies outside an array's bounds.
-class SubscriptError : public std::out_of_range {
+class SubscriptError : public std::out_of_range
+{
 public:
     using std::out_of_range::out_of_range;
 };
 
 // Raised for bytes that are not GBK, or text that GBK cannot carry; `offset` is the byte offset
 // (decoding) or the UTF-16 offset (encoding) of the first offending unit.
-class ConversionError : public std::runtime_error {
+class ConversionError : public std::runtime_error
+{
 public:
     ConversionError(const std::string &what, qsizetype offset)
-        : std::runtime_error(what), offset(offset) { }
+        : std::runtime_error(what)
+        , offset(offset)
+    {
+    }
     qsizetype offset;
 };
 
@@ -59,7 +66,8 @@ QString decodeGbk(QByteArrayView bytes);
 QByteArray encodeGbk(QStringView text);
 
 // The pseudo-random generator as the test draw sees it. Tests substitute their own values.
-class RandomSource {
+class RandomSource
+{
 public:
     virtual ~RandomSource() = default;
     // Reseeds from the system clock.
@@ -70,7 +78,8 @@ public:
 
 // The program's generator: a 64-bit mixing generator whose 24 high bits become a float, so
 // that every value is exactly representable and below 1.0.
-class ClockRandom final : public RandomSource {
+class ClockRandom final : public RandomSource
+{
 public:
     ClockRandom();
     void reseed() override;

@@ -1,6 +1,7 @@
 #include "runtime.h"
 
-namespace vorlank::runtime {
+namespace vorlank::runtime
+{
 
 QList<QStringView> splitAtCrLf(QStringView text)
 {

@@ -2,7 +2,8 @@
 
 #include <QMouseEvent>
 
-namespace vorlank::ui {
+namespace vorlank::ui
+{
 
 void ClickableLabel::mouseReleaseEvent(QMouseEvent *event)
 {

@@ -3,9 +3,11 @@
 
 #include <QLabel>
 
-namespace vorlank::ui {
+namespace vorlank::ui
+{
 
-class ClickableLabel final : public QLabel {
+class ClickableLabel final : public QLabel
+{
     Q_OBJECT
 public:
     using QLabel::QLabel;

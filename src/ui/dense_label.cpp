@@ -5,7 +5,8 @@
 
 #include <cmath>
 
-namespace vorlank::ui {
+namespace vorlank::ui
+{
 
 void DenseLabel::paintEvent(QPaintEvent *)
 {

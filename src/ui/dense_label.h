@@ -5,9 +5,11 @@
 
 #include <QLabel>
 
-namespace vorlank::ui {
+namespace vorlank::ui
+{
 
-class DenseLabel final : public QLabel {
+class DenseLabel final : public QLabel
+{
     Q_OBJECT
 public:
     using QLabel::QLabel;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "inventory/inventory.h"
+#include "ui/fonts.h"
 #include "ui/window_ops.h"
 
 #include <QWidget>
@@ -12,22 +13,24 @@
 class QLabel;
 class QRadioButton;
 
-namespace vorlank::launch {
+namespace vorlank::launch
+{
 class Shell;
 }
-namespace vorlank::runtime {
+namespace vorlank::runtime
+{
 class RandomSource;
 }
-namespace vorlank::quiz {
+namespace vorlank::quiz
+{
 class Quiz;
 }
 
-namespace vorlank::ui {
+namespace vorlank::ui
+{
 
-// Layout unit of the window's design: 15 twips to the (device-independent) pixel.
-constexpr int twipsPerPixel = 15;
-
-class Form1 final : public QWidget, public WindowOps {
+class Form1 final : public QWidget, public WindowOps
+{
     Q_OBJECT
 public:
     Form1(launch::Shell &shell, runtime::RandomSource &random, QWidget *parent = nullptr);
@@ -46,8 +49,6 @@ public:
     const quiz::Quiz &quiz() const { return *quiz_; }
 
 private:
-    void buildElements();
-
     launch::Shell &shell_;
     inventory::InventoryTexts texts_; // Text1 and Text2: data of the window, never shown
     inventory::Bands bands_; // List1(0) .. List1(12)
@@ -56,9 +57,5 @@ private:
     QLabel *prompt_ = nullptr; // Label3
     QRadioButton *recognised_ = nullptr; // Option1(0)
 };
-
-// The face for the character on show: SimSun where installed, otherwise a Simplified Chinese
-// serif, at 72 points.
-QFont characterFont();
 
 } // namespace vorlank::ui

@@ -1,7 +1,8 @@
 // The window's own texts, as its users read them.
 #pragma once
 
-namespace vorlank::ui::texts {
+namespace vorlank::ui::texts
+{
 
 inline constexpr char16_t windowTitle[] = u"Vorlank1.0版";
 inline constexpr char16_t applicationTitle[] = u"Vorlank";

@@ -4,9 +4,11 @@
 
 #include <QString>
 
-namespace vorlank::ui {
+namespace vorlank::ui
+{
 
-class WindowOps {
+class WindowOps
+{
 public:
     virtual ~WindowOps() = default;
     virtual QString title() const = 0;
