@@ -2,7 +2,7 @@
 BUILD ?= build
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build run test clean
+.PHONY: all deps configure build run test test-asan tidy clean
 
 all: build
 
@@ -21,5 +21,15 @@ run: build
 test: build
 	cd $(BUILD) && ctest --output-on-failure --parallel 2
 
+# The whole suite under AddressSanitizer, UndefinedBehaviorSanitizer and LeakSanitizer.
+test-asan: deps
+	cmake --preset asan
+	cmake --build --preset asan --parallel 2
+	ctest --preset asan
+
+# clang-tidy over every source file of the release build.
+tidy: build
+	tools/run-clang-tidy $(BUILD)
+
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) build-asan

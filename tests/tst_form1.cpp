@@ -149,7 +149,8 @@ private slots:
             QCOMPARE(label("Label2"), test.mid(p - 1, 1));
             QCOMPARE(label("Label3"), QStringLiteral("第%1个字").arg(p));
         }
-        QString boxTitle, boxText;
+        QString boxTitle;
+        QString boxText;
         dismissEndMessageWhenShown(&boxTitle, &boxText);
         QTest::mouseClick(submit, Qt::LeftButton);
         QCOMPARE(boxTitle, QStringLiteral("Vorlank"));

@@ -152,7 +152,7 @@ private slots:
         QVERIFY_THROWS_EXCEPTION(vorlank::runtime::SubscriptError, bands[1].item(500));
     }
 
-    void blockBoundaryRowsStaySeparateInBandFive()
+    void blockBoundaryRowsStaySeparateInBandFive() const
     {
         const Bands bands = loadBands(texts.text1, texts.text2);
         const QStringView band5 = bands[5].items();
@@ -162,7 +162,7 @@ private slots:
         QVERIFY(!band5.contains(u'|') && !band5.contains(u'\r') && !band5.contains(u'\n'));
     }
 
-    void countsHaveNoEffectOnTheBands()
+    void countsHaveNoEffectOnTheBands() const
     {
         const Bands original = loadBands(texts.text1, texts.text2);
         const Bands recounted

@@ -18,7 +18,7 @@ QString FrequencyBand::item(std::int32_t position) const
     if (position < 0 || position >= items_.size())
         throw SubscriptError("band position " + std::to_string(position) + " outside 0.."
             + std::to_string(items_.size() - 1));
-    return QString(items_[position]);
+    return { items_[position] };
 }
 
 Bands loadBands(const QString &text1, const QString &text2)

@@ -17,7 +17,7 @@ QString middleCharacter(QStringView text, std::int32_t start)
 {
     if (start < 1 || start > text.size())
         return {};
-    return QString(text[start - 1]);
+    return { text[start - 1] };
 }
 
 QString decimalText(std::int32_t value)

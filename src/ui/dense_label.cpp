@@ -8,7 +8,7 @@
 namespace vorlank::ui
 {
 
-void DenseLabel::paintEvent(QPaintEvent *)
+void DenseLabel::paintEvent(QPaintEvent * /*event*/)
 {
     QTextLayout layout(text(), font());
     QTextOption option;
@@ -30,7 +30,7 @@ void DenseLabel::paintEvent(QPaintEvent *)
     // Centre each line's natural box on its pitch so that the ink stays inside the pitch.
     const qreal shift = (natural - pitch) / 2;
     for (qsizetype i = 0; i < lines.size(); ++i)
-        lines[i].setPosition(QPointF(0, i * pitch - shift));
+        lines[i].setPosition(QPointF(0, static_cast<qreal>(i) * pitch - shift));
 
     QPainter painter(this);
     painter.setPen(palette().color(QPalette::WindowText));
