@@ -3,6 +3,10 @@
 #include "ui/form1.h"
 
 #include <QApplication>
+#include <QMessageBox>
+
+#include <exception>
+#include <memory>
 
 int main(int argc, char *argv[])
 {
@@ -12,7 +16,15 @@ int main(int argc, char *argv[])
     QGuiApplication::setDesktopFileName(QStringLiteral("org.vorlank.Vorlank"));
 
     vorlank::runtime::ClockRandom random;
-    vorlank::ui::Form1 window(vorlank::launch::desktopShell(), random);
-    window.show();
+    std::unique_ptr<vorlank::ui::Form1> window;
+    try {
+        window = std::make_unique<vorlank::ui::Form1>(vorlank::launch::desktopShell(), random);
+    } catch (const std::exception &e) {
+        // Only a damaged build gets here (its embedded inventory does not load): say so plainly.
+        QMessageBox::critical(nullptr, QStringLiteral("Vorlank"),
+            QStringLiteral("Vorlank cannot start: %1").arg(QString::fromUtf8(e.what())));
+        return 1;
+    }
+    window->show();
     return QApplication::exec();
 }
