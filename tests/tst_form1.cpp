@@ -1,5 +1,6 @@
 #include "fakes.h"
 #include "quiz/quiz.h"
+#include "ui/fonts.h"
 #include "ui/form1.h"
 
 #include <QApplication>

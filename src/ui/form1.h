@@ -3,7 +3,6 @@
 #pragma once
 
 #include "inventory/inventory.h"
-#include "ui/fonts.h"
 #include "ui/window_ops.h"
 
 #include <QWidget>
