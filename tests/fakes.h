@@ -6,9 +6,18 @@
 #include "ui/window_ops.h"
 
 #include <QList>
+#include <QString>
 #include <QStringList>
 
-#include <functional>
+// The core's UTF-16 text as a QString, for comparisons and messages.
+inline QString q(std::u16string_view text)
+{
+    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
+}
+inline QByteArray q(std::string_view bytes)
+{
+    return { bytes.data(), static_cast<qsizetype>(bytes.size()) };
+}
 
 class RecordingWindow final : public vorlank::ui::WindowOps
 {
@@ -19,18 +28,23 @@ public:
     bool recognised = false;
     QStringList titles; // every title written, in order
     QStringList endMessages;
+    QStringList problems;
 
-    QString title() const override { return titleText; }
-    void setTitle(const QString &t) override
+    std::u16string title() const override { return titleText.toStdU16String(); }
+    void setTitle(std::u16string_view t) override
     {
-        titleText = t;
-        titles.append(t);
+        titleText = q(t);
+        titles.append(titleText);
     }
-    QString characterCaption() const override { return character; }
-    void setCharacterCaption(const QString &t) override { character = t; }
-    void setPromptCaption(const QString &t) override { prompt = t; }
+    std::u16string characterCaption() const override { return character.toStdU16String(); }
+    void setCharacterCaption(std::u16string_view t) override { character = q(t); }
+    void setPromptCaption(std::u16string_view t) override { prompt = q(t); }
     bool recognisedSelected() const override { return recognised; }
-    void showEndMessage(const QString &t) override { endMessages.append(t); }
+    void showEndMessage(std::u16string_view t) override { endMessages.append(q(t)); }
+    void showProblem(std::u16string_view message, std::u16string_view detail) override
+    {
+        problems.append(q(message) + QLatin1Char('\n') + q(detail));
+    }
 };
 
 // Plays back the given values in a loop; counts reseeds.
@@ -50,9 +64,15 @@ private:
     qsizetype position_ = 0;
 };
 
+// Records every hand-over; `opens` says whether the desktop takes the address.
 class RecordingShell final : public vorlank::launch::Shell
 {
 public:
     QList<vorlank::launch::ShellArguments> calls;
-    void execute(const vorlank::launch::ShellArguments &a) override { calls.append(a); }
+    bool opens = true;
+    bool execute(const vorlank::launch::ShellArguments &a) override
+    {
+        calls.append(a);
+        return opens;
+    }
 };

@@ -1,7 +1,7 @@
 #include "fakes.h"
 #include "quiz/quiz.h"
-#include "ui/fonts.h"
-#include "ui/form1.h"
+#include "ui/qt/fonts.h"
+#include "ui/qt/form1_widget.h"
 
 #include <QApplication>
 #include <QGroupBox>
@@ -20,7 +20,7 @@ class Form1Test : public QObject
     Q_OBJECT
     RecordingShell shell;
     ScriptedRandom random { { 0.1f, 0.4f, 0.7f, 0.9f } };
-    std::unique_ptr<ui::Form1> form;
+    std::unique_ptr<ui::qt::Form1Widget> form;
 
     template <typename W = QWidget> W *element(const char *name) const
     {
@@ -49,7 +49,7 @@ private slots:
     void init()
     {
         shell.calls.clear();
-        form = std::make_unique<ui::Form1>(shell, random);
+        form = std::make_unique<ui::qt::Form1Widget>(shell, random);
         form->show();
         QVERIFY(QTest::qWaitForWindowExposed(form.get()));
         form->activateWindow();
@@ -134,7 +134,7 @@ private slots:
         auto *yes = element<QRadioButton>("Option1(0)");
         auto *no = element<QRadioButton>("Option1(1)");
         QTest::mouseClick(start, Qt::LeftButton);
-        const QString test = form->quiz().state().testString;
+        const QString test = q(form->model().testState().testString);
         QCOMPARE(label("Label2"), test.left(1));
         QTest::mouseClick(yes, Qt::LeftButton);
         QVERIFY(yes->isChecked());
@@ -165,11 +165,12 @@ private slots:
     {
         QTest::mouseClick(element("Command1"), Qt::LeftButton);
         QCOMPARE(shell.calls.size(), 1);
-        QVERIFY(shell.calls[0].target.contains("wd=\xC8\xCB&"));
+        QVERIFY(q(shell.calls[0].target).contains("wd=\xC8\xCB&"));
         QTest::mouseClick(element("Command4"), Qt::LeftButton);
         QTest::mouseClick(element("Command1"), Qt::LeftButton);
-        QVERIFY(shell.calls[1].target.contains(
-            "wd=" + launch::shellArguments({}, label("Label2"), 0, 0, 1).target + "&"));
+        QVERIFY(
+            q(shell.calls[1].target)
+                .contains("wd=" + q(runtime::encodeGbk(label("Label2").toStdU16String())) + "&"));
         for (const char *name : { "Image1", "Label5", "Image2", "Label6" })
             QTest::mouseClick(element(name), Qt::LeftButton);
         QCOMPARE(shell.calls.size(), 6);
@@ -194,7 +195,7 @@ private slots:
 
     void theChosenFaceCoversTheWholeInventory()
     {
-        const QFont font = ui::characterFont();
+        const QFont font = ui::qt::characterFont();
         const QString family = QFontInfo(font).family();
         QVERIFY2(
             family == QStringLiteral("SimSun") || family == QStringLiteral("Noto Serif CJK SC"),
@@ -202,8 +203,8 @@ private slots:
         const QRawFont raw = QRawFont::fromFont(font);
         QVERIFY(raw.isValid());
         QString missing;
-        const auto &texts = form->inventoryTexts();
-        for (const QString &block : { texts.text1, texts.text2 })
+        const auto &texts = form->model().inventoryTexts();
+        for (const QString &block : { q(texts.text1), q(texts.text2) })
             for (const QStringView row : block.tokenize(u"\r\n", Qt::SkipEmptyParts))
                 if (!raw.supportsCharacter(row[0]))
                     missing += row[0];

@@ -1,7 +1,7 @@
+#include "fakes.h"
 #include "inventory/inventory.h"
 #include "runtime/runtime.h"
 
-#include <QResource>
 #include <QSet>
 #include <QStringEncoder>
 #include <QTest>
@@ -18,7 +18,7 @@ struct Row {
 QList<Row> rowsOf(const QString &joined)
 {
     QList<Row> rows;
-    const auto pieces = vorlank::runtime::splitAtCrLf(joined);
+    const QStringList pieces = joined.split(QStringLiteral("\r\n"));
     for (qsizetype i = 0; i + 1 < pieces.size(); ++i)
         rows.append({ pieces[i][0], pieces[i].sliced(2).toInt() });
     return rows;
@@ -28,9 +28,9 @@ QList<Row> rowsOf(const QString &joined)
 QString withOtherCounts(const QString &text)
 {
     QString out;
-    const auto pieces = vorlank::runtime::splitAtCrLf(text);
+    const QStringList pieces = text.split(QStringLiteral("\r\n"));
     for (qsizetype i = 0; i + 1 < pieces.size(); ++i)
-        out += pieces[i].first(1).toString() + QStringLiteral("|%1\r\n").arg((i * 7919) % 100000);
+        out += pieces[i].first(1) + QStringLiteral("|%1\r\n").arg((i * 7919) % 100000);
     return out;
 }
 
@@ -41,22 +41,35 @@ QString syntheticInventory(int rows)
         text += QChar(0x4E00 + i) + QStringLiteral("|0\r\n");
     return text;
 }
+
+Bands load(const QString &text1, const QString &text2)
+{
+    return loadBands(text1.toStdU16String(), text2.toStdU16String());
+}
+
+QString faultIn(const QString &text)
+{
+    return q(findRowFault(text.toStdU16String()));
+}
 } // namespace
 
 class InventoryTest : public QObject
 {
     Q_OBJECT
-    InventoryTexts texts = embeddedInventory();
+    struct {
+        QString text1;
+        QString text2;
+    } texts { q(embeddedInventory().text1), q(embeddedInventory().text2) };
     QString joined = texts.text1 + texts.text2;
     QList<Row> rows = rowsOf(joined);
 
 private slots:
     void committedBlocksHaveTheirDocumentedShape()
     {
-        QCOMPARE(QResource(QStringLiteral(":/inventory/Text1.gbk")).size(), 21366);
-        QCOMPARE(QResource(QStringLiteral(":/inventory/Text2.gbk")).size(), 22188);
-        QCOMPARE(findRowFault(texts.text1), QString());
-        QCOMPARE(findRowFault(texts.text2), QString());
+        QCOMPARE(embeddedText1Gbk().size(), 21366U);
+        QCOMPARE(embeddedText2Gbk().size(), 22188U);
+        QCOMPARE(faultIn(texts.text1), QString());
+        QCOMPARE(faultIn(texts.text2), QString());
         QCOMPARE(rowsOf(texts.text1).size(), 3561);
         QCOMPARE(rowsOf(texts.text2).size(), 3169);
         QCOMPARE(rows.size(), 6730);
@@ -112,7 +125,7 @@ private slots:
 
     void bandsFollowTheBandTable()
     {
-        const Bands bands = loadBands(texts.text1, texts.text2);
+        const Bands bands = load(texts.text1, texts.text2);
         // band: first appended, last appended, count of the first and the last row
         const QList<std::tuple<QString, QString, int, int>> table = {
             { "不", "圈", 1440, 73 },
@@ -135,13 +148,13 @@ private slots:
             const auto &[first, last, firstCount, lastCount] = table[b];
             const FrequencyBand &band = bands[b];
             QCOMPARE(band.count(), b == 0 ? 730 : 500);
-            QCOMPARE(band.item(0), first);
-            QCOMPARE(band.item(band.count() - 1), last);
+            QCOMPARE(q(band.item(0)), first);
+            QCOMPARE(q(band.item(band.count() - 1)), last);
             const int high = b == 0 ? 6729 : 6499 - 500 * b;
             QCOMPARE(rows[high].count, firstCount);
             QCOMPARE(rows[high - band.count() + 1].count, lastCount);
             total += band.count();
-            all += band.items();
+            all += q(band.items());
         }
         QCOMPARE(total, 6730);
         // Every row lands exactly once, most frequent first: the reverse of the inventory.
@@ -154,8 +167,8 @@ private slots:
 
     void blockBoundaryRowsStaySeparateInBandFive() const
     {
-        const Bands bands = loadBands(texts.text1, texts.text2);
-        const QStringView band5 = bands[5].items();
+        const Bands bands = load(texts.text1, texts.text2);
+        const QString band5 = q(bands[5].items());
         const qsizetype nai = band5.indexOf(u'乃');
         QVERIFY(nai >= 0);
         QCOMPARE(band5[nai + 1], QChar(u'镶'));
@@ -164,18 +177,17 @@ private slots:
 
     void countsHaveNoEffectOnTheBands() const
     {
-        const Bands original = loadBands(texts.text1, texts.text2);
-        const Bands recounted
-            = loadBands(withOtherCounts(texts.text1), withOtherCounts(texts.text2));
+        const Bands original = load(texts.text1, texts.text2);
+        const Bands recounted = load(withOtherCounts(texts.text1), withOtherCounts(texts.text2));
         for (int b = 0; b < bandCount; ++b)
-            QCOMPARE(recounted[b].items(), original[b].items());
+            QCOMPARE(q(recounted[b].items()), q(original[b].items()));
     }
 
     void tooShortAnInventoryIsRejected()
     {
-        QVERIFY_THROWS_EXCEPTION(InventoryError, loadBands(syntheticInventory(5999), QString()));
-        QVERIFY_THROWS_EXCEPTION(InventoryError, loadBands(QString(), QString()));
-        const Bands bands = loadBands(syntheticInventory(6000), QString());
+        QVERIFY_THROWS_EXCEPTION(InventoryError, load(syntheticInventory(5999), QString()));
+        QVERIFY_THROWS_EXCEPTION(InventoryError, load(QString(), QString()));
+        const Bands bands = load(syntheticInventory(6000), QString());
         QCOMPARE(bands[0].count(), 0); // band 0 takes whatever lies above rank 5999
         QCOMPARE(bands[12].count(), 500);
     }
@@ -203,7 +215,7 @@ private slots:
     {
         QFETCH(QString, text);
         QFETCH(QString, fault);
-        QVERIFY2(findRowFault(text).contains(fault), qPrintable(findRowFault(text)));
+        QVERIFY2(faultIn(text).contains(fault), qPrintable(faultIn(text)));
     }
 };
 

@@ -1,7 +1,7 @@
 // Random window events against a simple model of the test run, on the real window.
 #include "fakes.h"
 #include "quiz/quiz.h"
-#include "ui/form1.h"
+#include "ui/qt/form1_widget.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -35,7 +35,7 @@ private slots:
     {
         RecordingShell shell;
         runtime::ClockRandom random;
-        ui::Form1 form(shell, random);
+        ui::qt::Form1Widget form(shell, random);
         form.show();
         auto *draw = form.findChild<QPushButton *>(QStringLiteral("Command4"));
         auto *submit = form.findChild<QPushButton *>(QStringLiteral("Command3"));
@@ -65,15 +65,16 @@ private slots:
             const int kind = events.bounded(300);
             if (kind < 2) {
                 draw->click();
-                model = { form.quiz().state().testString, 1, 0, model.ends, model.title,
-                    form.quiz().state().testString.left(1) };
+                model = { q(form.model().testState().testString), 1, 0, model.ends, model.title,
+                    q(form.model().testState().testString).left(1) };
                 QCOMPARE(model.test.size(), 91);
                 for (int p = 0; p < 91; ++p)
-                    QVERIFY(form.bands()[p / 7].items().contains(model.test[p]));
+                    QVERIFY(q(form.model().bands()[p / 7].items()).contains(model.test[p]));
             } else if (kind < 12) {
                 lookup->click();
                 QCOMPARE(shell.calls.last().target,
-                    launch::shellArguments({}, launch::lookupAddress(model.character), 0, 0, 1)
+                    launch::shellArguments(
+                        {}, launch::lookupAddress(model.character.toStdU16String()), 0, 0, 1)
                         .target);
             } else {
                 const int answer = events.bounded(3); // 认识, 不认识, nothing selected
@@ -99,7 +100,7 @@ private slots:
                 }
             }
 
-            const auto &state = form.quiz().state();
+            const auto &state = form.model().testState();
             const auto match = titles.match(form.windowTitle());
             QVERIFY2(match.hasMatch(), qPrintable(form.windowTitle()));
             if (match.hasCaptured(2)) {
@@ -111,7 +112,8 @@ private slots:
             QCOMPARE(state.knownCount, model.known);
             QCOMPARE(form.windowTitle(), model.title);
             QCOMPARE(big->text(), model.character);
-            QVERIFY(big->text() == QStringLiteral("人") || state.testString.contains(big->text()));
+            QVERIFY(
+                big->text() == QStringLiteral("人") || q(state.testString).contains(big->text()));
             QVERIFY2(boxes == model.ends, qPrintable(QStringLiteral("seed %1").arg(seed)));
         }
         QVERIFY(model.ends > 100); // the walk did complete many tests

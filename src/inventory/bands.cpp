@@ -2,6 +2,8 @@
 
 #include "runtime/runtime.h"
 
+#include <algorithm>
+
 namespace vorlank::inventory
 {
 
@@ -13,18 +15,20 @@ constexpr std::int32_t bandRows = 500;
 constexpr std::int32_t lastBandRows = 6000; // ranks 0..5999 belong to bands 1 to 12
 } // namespace
 
-QString FrequencyBand::item(std::int32_t position) const
+std::u16string FrequencyBand::item(std::int32_t position) const
 {
-    if (position < 0 || position >= items_.size())
+    if (position < 0 || static_cast<std::size_t>(position) >= items_.size())
         throw SubscriptError("band position " + std::to_string(position) + " outside 0.."
-            + std::to_string(items_.size() - 1));
-    return { items_[position] };
+            + std::to_string(static_cast<std::int64_t>(items_.size()) - 1));
+    return { items_[static_cast<std::size_t>(position)] };
 }
 
-Bands loadBands(const QString &text1, const QString &text2)
+Bands loadBands(std::u16string_view text1, std::u16string_view text2)
 {
-    const QString joined = text1 + text2;
-    const QList<QStringView> pieces = splitAtCrLf(joined);
+    std::u16string joined;
+    joined.reserve(text1.size() + text2.size());
+    joined.append(text1).append(text2);
+    const std::vector<std::u16string_view> pieces = splitAtCrLf(joined);
     // The final CR LF leaves an empty last piece, so the rows are pieces 0 .. upper − 1.
     const auto upper = static_cast<std::int32_t>(pieces.size() - 1);
     const std::int32_t top = checkedSubtract(upper, 1);
@@ -34,30 +38,34 @@ Bands loadBands(const QString &text1, const QString &text2)
 
     Bands bands;
     const auto fill = [&](FrequencyBand &band, std::int32_t high, std::int32_t low) {
-        band.reserve(high - low + 1);
+        band.reserve(static_cast<std::size_t>(high - low + 1));
         for (std::int32_t row = high; row >= low; --row)
             band.append(pieceAt(pieces, row));
     };
     fill(bands[0], top, lastBandRows);
-    for (std::int32_t k = 1; k < bandCount; ++k)
-        fill(bands[k], lastBandRows + bandRows - 1 - bandRows * k, lastBandRows - bandRows * k);
+    for (std::size_t k = 1; k < bands.size(); ++k) {
+        const auto low = lastBandRows - bandRows * static_cast<std::int32_t>(k);
+        fill(bands[k], low + bandRows - 1, low);
+    }
     return bands;
 }
 
-QString findRowFault(QStringView joined)
+std::u16string findRowFault(std::u16string_view joined)
 {
-    if (!joined.endsWith(u"\r\n"))
-        return QStringLiteral("the inventory does not end with CR LF");
-    const QList<QStringView> pieces = splitAtCrLf(joined);
-    for (qsizetype i = 0; i + 1 < pieces.size(); ++i) {
-        const QStringView row = pieces[i];
-        const QStringView count = row.size() >= 2 ? row.sliced(2) : QStringView();
-        const bool wellFormed = row.size() >= 3 && !row[0].isSurrogate() && row[0] != u'|'
-            && row[1] == u'|'
-            && std::all_of(count.begin(), count.end(), [](QChar c) { return c.isDigit(); })
+    if (joined.size() < 2 || joined.substr(joined.size() - 2) != u"\r\n")
+        return u"the inventory does not end with CR LF";
+    const std::vector<std::u16string_view> pieces = splitAtCrLf(joined);
+    const auto isDigit = [](char16_t c) { return c >= u'0' && c <= u'9'; };
+    for (std::size_t i = 0; i + 1 < pieces.size(); ++i) {
+        const std::u16string_view row = pieces[i];
+        const std::u16string_view count = row.size() >= 2 ? row.substr(2) : std::u16string_view();
+        const bool surrogate = !row.empty() && row[0] >= 0xD800 && row[0] <= 0xDFFF;
+        const bool wellFormed = row.size() >= 3 && !surrogate && row[0] != u'|' && row[1] == u'|'
+            && std::all_of(count.begin(), count.end(), isDigit)
             && !(count.size() > 1 && count[0] == u'0');
         if (!wellFormed)
-            return QStringLiteral("row %1 is not character|count: \"%2\"").arg(i).arg(row);
+            return u"row " + decimalText(static_cast<std::int32_t>(i))
+                + u" is not character|count: \"" + std::u16string(row) + u"\"";
     }
     return {};
 }

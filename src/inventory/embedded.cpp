@@ -2,26 +2,29 @@
 
 #include "runtime/runtime.h"
 
-#include <QResource>
+// Generated at build time from Text1.gbk and Text2.gbk (cmake/embed.cmake).
+namespace vorlank::inventory::blocks
+{
+std::string_view text1();
+std::string_view text2();
+} // namespace vorlank::inventory::blocks
 
 namespace vorlank::inventory
 {
 
-namespace
+std::string_view embeddedText1Gbk()
 {
-QString decodeResource(const QString &path)
-{
-    const QResource resource(path);
-    if (!resource.isValid())
-        throw InventoryError("inventory block missing from the program: " + path.toStdString());
-    return runtime::decodeGbk(resource.uncompressedData());
+    return blocks::text1();
 }
-} // namespace
+
+std::string_view embeddedText2Gbk()
+{
+    return blocks::text2();
+}
 
 InventoryTexts embeddedInventory()
 {
-    return { decodeResource(QStringLiteral(":/inventory/Text1.gbk")),
-        decodeResource(QStringLiteral(":/inventory/Text2.gbk")) };
+    return { runtime::decodeGbk(blocks::text1()), runtime::decodeGbk(blocks::text2()) };
 }
 
 } // namespace vorlank::inventory

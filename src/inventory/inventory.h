@@ -2,12 +2,11 @@
 // thirteen frequency bands the test draws from.
 #pragma once
 
-#include <QString>
-#include <QStringView>
-
 #include <array>
 #include <cstdint>
 #include <stdexcept>
+#include <string>
+#include <string_view>
 
 namespace vorlank::inventory
 {
@@ -27,23 +26,27 @@ class FrequencyBand
 public:
     std::int32_t count() const { return static_cast<std::int32_t>(items_.size()); }
     // The item at 0-based `position`; SubscriptError outside the band.
-    QString item(std::int32_t position) const;
+    std::u16string item(std::int32_t position) const;
     // Appends the leftmost character of `row`.
-    void append(QStringView row) { items_.append(row.first(1)); }
-    void reserve(qsizetype n) { items_.reserve(n); }
-    QStringView items() const { return items_; }
+    void append(std::u16string_view row) { items_ += row.substr(0, 1); }
+    void reserve(std::size_t n) { items_.reserve(n); }
+    std::u16string_view items() const { return items_; }
 
 private:
-    QString items_;
+    std::u16string items_;
 };
 
 // Band 0 holds the most frequent characters, band 12 the rarest.
 using Bands = std::array<FrequencyBand, bandCount>;
 
 struct InventoryTexts {
-    QString text1; // ranks 0 to 3560, rarest first
-    QString text2; // ranks 3561 to the most frequent
+    std::u16string text1; // ranks 0 to 3560, rarest first
+    std::u16string text2; // ranks 3561 to the most frequent
 };
+
+// The two embedded blocks as the program carries them, in GBK.
+std::string_view embeddedText1Gbk();
+std::string_view embeddedText2Gbk();
 
 // The two embedded blocks, decoded from GBK.
 InventoryTexts embeddedInventory();
@@ -51,10 +54,10 @@ InventoryTexts embeddedInventory();
 // Joins the blocks, splits them into rows and fills the bands: band 0 takes every row from the
 // most frequent down to rank 6000, band k (1..12) ranks 6499 − 500k down to 6000 − 500k.
 // Throws InventoryError when there are fewer than 6000 rows.
-Bands loadBands(const QString &text1, const QString &text2);
+Bands loadBands(std::u16string_view text1, std::u16string_view text2);
 
 // Describes the first row of `joined` that is not `character|count` followed by CR LF (or a
 // missing final CR LF); empty when every row is well-formed.
-QString findRowFault(QStringView joined);
+std::u16string findRowFault(std::u16string_view joined);
 
 } // namespace vorlank::inventory

@@ -8,62 +8,77 @@ namespace vorlank::launch
 
 namespace
 {
-QByteArray ansi(const ShellValue &value)
+std::string ansi(const ShellValue &value)
 {
-    if (const auto *text = std::get_if<QString>(&value))
+    if (const auto *text = std::get_if<std::u16string>(&value))
         return runtime::encodeGbk(*text);
     return runtime::encodeGbk(runtime::decimalText(std::get<std::int32_t>(value)));
 }
 
-constexpr auto verb = "open";
+std::u16string widen(std::string_view ascii)
+{
+    return { ascii.begin(), ascii.end() };
+}
+
+constexpr std::u16string_view verb = u"open";
 constexpr std::int32_t showNormal = 1;
 } // namespace
 
-ShellArguments shellArguments(const QString &operation, const ShellValue &target,
+ShellArguments shellArguments(std::u16string_view operation, const ShellValue &target,
     const ShellValue &parameters, const ShellValue &directory, std::int32_t showMode)
 {
     return { runtime::encodeGbk(operation), ansi(target), ansi(parameters), ansi(directory),
         showMode };
 }
 
-void shellOpen(Shell &shell, const QString &operation, const ShellValue &target,
+HandOver shellOpen(Shell &shell, std::u16string_view operation, const ShellValue &target,
     const ShellValue &parameters, const ShellValue &directory, std::int32_t showMode)
 {
-    shell.execute(shellArguments(operation, target, parameters, directory, showMode));
+    ShellArguments arguments = shellArguments(operation, target, parameters, directory, showMode);
+    const bool opened = shell.execute(arguments);
+    return { std::move(arguments.target), opened };
 }
 
-QString lookupAddress(const QString &character)
+std::u16string lookupAddress(std::u16string_view character)
 {
-    return QLatin1String(addresses::dictionaryPrefix) + character
-        + QLatin1String(addresses::dictionarySuffix);
+    return widen(addresses::dictionaryPrefix) + std::u16string(character)
+        + widen(addresses::dictionarySuffix);
 }
 
-QUrl urlFromAnsi(const QByteArray &address)
+std::string percentEncodeAnsi(std::string_view ansi)
 {
-    QByteArray encoded;
-    encoded.reserve(address.size() * 3);
-    for (const char c : address) {
-        const auto byte = static_cast<unsigned char>(c);
+    constexpr char digits[] = "0123456789ABCDEF";
+    std::string encoded;
+    encoded.reserve(ansi.size() * 3);
+    const auto escape = [&](unsigned char byte) {
+        encoded += '%';
+        encoded += digits[byte >> 4U];
+        encoded += digits[byte & 0xFU];
+    };
+    for (std::size_t i = 0; i < ansi.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(ansi[i]);
         if (byte < 0x80) {
-            encoded += c;
-        } else {
-            encoded += '%';
-            encoded += QByteArray::number(byte, 16).toUpper();
+            encoded += static_cast<char>(byte);
+            continue;
         }
+        escape(byte);
+        // A GBK lead byte takes its trail byte with it, whatever that byte looks like.
+        if (byte >= 0x81 && byte <= 0xFE && i + 1 < ansi.size())
+            escape(static_cast<unsigned char>(ansi[++i]));
     }
-    return QUrl::fromEncoded(encoded, QUrl::StrictMode);
+    return encoded;
 }
 
-void lookupCharacter(Shell &shell, const QString &characterOnShow)
+HandOver lookupCharacter(Shell &shell, std::u16string_view characterOnShow)
 {
-    shellOpen(shell, QString::fromLatin1(verb), lookupAddress(characterOnShow), 0, 0, showNormal);
+    return shellOpen(shell, verb, lookupAddress(characterOnShow), 0, 0, showNormal);
 }
 
-void openProductPage(Shell &shell, Product product)
+HandOver openProductPage(Shell &shell, Product product)
 {
     const char *page
         = product == Product::First ? addresses::firstProductPage : addresses::secondProductPage;
-    shellOpen(shell, QString::fromLatin1(verb), QString::fromLatin1(page), 0, 0, showNormal);
+    return shellOpen(shell, verb, widen(page), 0, 0, showNormal);
 }
 
 } // namespace vorlank::launch

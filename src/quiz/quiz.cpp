@@ -1,5 +1,6 @@
 #include "quiz.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace vorlank::quiz
@@ -11,7 +12,7 @@ void Quiz::drawTest()
 {
     state_.testString.clear();
     state_.knownCount = 0;
-    window_.setPromptCaption(QStringLiteral("第1个字："));
+    window_.setPromptCaption(u"第1个字：");
     state_.testString.reserve(testLength);
     for (const inventory::FrequencyBand &band : bands_) {
         const std::int32_t n = band.count();
@@ -34,18 +35,21 @@ void Quiz::submitAnswer()
         return;
     if (window_.recognisedSelected())
         state_.knownCount = checkedAdd(state_.knownCount, 1);
-    const QString title = QStringLiteral("你认识")
-        + decimalText(checkedMultiply(state_.knownCount, estimateFactor))
-        + QStringLiteral("个字！");
+    // Built by appending: g++ 12 warns falsely (-Wrestrict) on a literal + string chain.
+    std::u16string title = u"你认识";
+    title += decimalText(checkedMultiply(state_.knownCount, estimateFactor));
+    title += u"个字！";
     window_.setTitle(title);
     state_.currentIndex = checkedAdd(state_.currentIndex, 1);
     if (state_.currentIndex == endMark) {
-        window_.showEndMessage(QStringLiteral("测试完毕！") + title);
+        window_.showEndMessage(std::u16string(u"测试完毕！").append(title));
         return;
     }
     window_.setCharacterCaption(middleCharacter(state_.testString, state_.currentIndex));
-    window_.setPromptCaption(
-        QStringLiteral("第") + decimalText(state_.currentIndex) + QStringLiteral("个字"));
+    std::u16string prompt = u"第";
+    prompt += decimalText(state_.currentIndex);
+    prompt += u"个字";
+    window_.setPromptCaption(prompt);
 }
 
 } // namespace vorlank::quiz

@@ -4,9 +4,10 @@
 
 #include "inventory/inventory.h"
 #include "runtime/runtime.h"
-#include "ui/form1.h"
+#include "ui/window_ops.h"
 
 #include <cstdint>
+#include <string>
 
 namespace vorlank::quiz
 {
@@ -17,7 +18,7 @@ constexpr std::int32_t estimateFactor = 74;
 constexpr std::int32_t endMark = testLength + 1; // CurrentIndex once the last answer is in
 
 struct TestState {
-    QString testString; // drawn characters in draw order, band 0 first
+    std::u16string testString; // drawn characters in draw order, band 0 first
     std::int32_t currentIndex = 0; // 1-based position on show; 0 before any draw
     std::int32_t knownCount = 0; // answers counted as recognised
 };

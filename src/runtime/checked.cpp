@@ -31,12 +31,12 @@ std::int32_t checkedMultiply(std::int32_t a, std::int32_t b)
     return narrow(std::int64_t { a } * b, "multiplication");
 }
 
-QStringView pieceAt(const QList<QStringView> &pieces, std::int32_t index)
+std::u16string_view pieceAt(const std::vector<std::u16string_view> &pieces, std::int32_t index)
 {
-    if (index < 0 || index >= pieces.size())
+    if (index < 0 || static_cast<std::size_t>(index) >= pieces.size())
         throw SubscriptError("subscript " + std::to_string(index) + " outside 0.."
-            + std::to_string(pieces.size() - 1));
-    return pieces[index];
+            + std::to_string(static_cast<std::int64_t>(pieces.size()) - 1));
+    return pieces[static_cast<std::size_t>(index)];
 }
 
 } // namespace vorlank::runtime

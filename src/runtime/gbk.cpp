@@ -1,83 +1,83 @@
-// GBK through Qt's ICU-backed converters. ICU maps some byte values that are not GBK to
-// private-use characters, and reports truncated or malformed sequences only as a flag, so every
-// result is checked and, on failure, the offending unit is located for the message.
+// GBK on top of the platform's converter. Converters differ in what they let through (some map
+// stray bytes to private-use characters), so every result is checked here the same way and, on
+// failure, the offending unit is found by converting one unit at a time.
+#include "gbk_codec.h"
 #include "runtime.h"
 
-#include <QStringDecoder>
-#include <QStringEncoder>
+#include <algorithm>
+#include <cstdio>
 
 namespace vorlank::runtime
 {
 
 namespace
 {
-constexpr auto codec = "GBK";
-
-bool isReplacement(QChar c)
+bool isSubstitute(char16_t u)
 {
-    const char16_t u = c.unicode();
     return u == 0xFFFD || (u >= 0xE000 && u <= 0xF8FF);
 }
 
-// Decodes one sequence of 1 or 2 bytes in isolation; true when it is one proper character.
-bool decodesCleanly(QByteArrayView bytes)
+bool decodesCleanly(std::string_view bytes, std::u16string &out)
 {
-    QStringDecoder decoder(codec, QStringConverter::Flag::Stateless);
-    const QString out = decoder(bytes);
-    return !decoder.hasError() && out.size() == 1 && !isReplacement(out[0]);
+    return codec::decode(bytes, out) && std::none_of(out.begin(), out.end(), isSubstitute);
 }
 
-[[noreturn]] void throwDecodeError(QByteArrayView bytes)
+std::string hex(unsigned value, int digits)
 {
-    qsizetype i = 0;
+    char buffer[16];
+    std::snprintf(buffer, sizeof buffer, "%0*X", digits, value);
+    return buffer;
+}
+
+// A GBK unit is one byte below 0x80, or a lead byte 0x81..0xFE and its trail byte.
+[[noreturn]] void throwDecodeError(std::string_view bytes)
+{
+    std::size_t i = 0;
+    std::u16string one;
     while (i < bytes.size()) {
-        if (decodesCleanly(bytes.sliced(i, 1)))
-            i += 1;
-        else if (i + 1 < bytes.size() && decodesCleanly(bytes.sliced(i, 2)))
-            i += 2;
-        else
+        const auto lead = static_cast<unsigned char>(bytes[i]);
+        const std::size_t length = lead >= 0x81 && lead <= 0xFE ? 2 : 1;
+        if (i + length > bytes.size() || !decodesCleanly(bytes.substr(i, length), one)
+            || one.size() != 1)
             break;
+        i += length;
     }
-    const auto byte = i < bytes.size() ? static_cast<unsigned char>(bytes[i]) : 0u;
-    throw ConversionError("not GBK: byte 0x" + QByteArray::number(byte, 16).toUpper().toStdString()
-            + " at offset " + std::to_string(i),
-        i);
+    const unsigned byte = i < bytes.size() ? static_cast<unsigned char>(bytes[i]) : 0U;
+    throw ConversionError("not GBK: byte 0x" + hex(byte, 2) + " at offset " + std::to_string(i), i);
+}
+
+[[noreturn]] void throwEncodeError(std::u16string_view text)
+{
+    std::string ignored;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const bool pair = text[i] >= 0xD800 && text[i] <= 0xDBFF && i + 1 < text.size();
+        const std::size_t length = pair ? 2 : 1;
+        if (isSubstitute(text[i]) || !codec::encode(text.substr(i, length), ignored)) {
+            const char32_t c
+                = pair ? 0x10000 + ((text[i] - 0xD800U) << 10U) + (text[i + 1] - 0xDC00U) : text[i];
+            throw ConversionError(
+                "no GBK form for U+" + hex(c, 4) + " at offset " + std::to_string(i), i);
+        }
+        i += length - 1;
+    }
+    throw ConversionError("GBK encoding failed", 0);
 }
 } // namespace
 
-QString decodeGbk(QByteArrayView bytes)
+std::u16string decodeGbk(std::string_view bytes)
 {
-    QStringDecoder decoder(codec, QStringConverter::Flag::Stateless);
-    if (!decoder.isValid())
-        throw ConversionError("no GBK converter in this Qt build", 0);
-    QString text = decoder(bytes);
-    if (decoder.hasError() || std::any_of(text.cbegin(), text.cend(), isReplacement))
+    std::u16string text;
+    if (!decodesCleanly(bytes, text))
         throwDecodeError(bytes);
     return text;
 }
 
-QByteArray encodeGbk(QStringView text)
+std::string encodeGbk(std::u16string_view text)
 {
-    QStringEncoder encoder(codec, QStringConverter::Flag::Stateless);
-    if (!encoder.isValid())
-        throw ConversionError("no GBK converter in this Qt build", 0);
-    QByteArray bytes = encoder(text);
-    if (!encoder.hasError() && !std::any_of(text.cbegin(), text.cend(), isReplacement))
-        return bytes;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const qsizetype len = text[i].isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
-        QStringEncoder one(codec, QStringConverter::Flag::Stateless);
-        const QByteArray ignored = one(text.sliced(i, len));
-        if (one.hasError() || isReplacement(text[i]))
-            throw ConversionError("no GBK form for U+"
-                    + QByteArray::number(text.sliced(i, len).toUcs4().value(0), 16)
-                          .toUpper()
-                          .toStdString()
-                    + " at offset " + std::to_string(i),
-                i);
-        i += len - 1;
-    }
-    throw ConversionError("GBK encoding failed", 0);
+    std::string bytes;
+    if (std::any_of(text.begin(), text.end(), isSubstitute) || !codec::encode(text, bytes))
+        throwEncodeError(text);
+    return bytes;
 }
 
 } // namespace vorlank::runtime

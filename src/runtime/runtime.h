@@ -1,15 +1,14 @@
 // The runtime services the rest of the program relies on, with the exact semantics its callers
 // expect: checked 32-bit arithmetic, the few text operations, GBK conversion and the
-// pseudo-random generator.
+// pseudo-random generator. Text is UTF-16, as the window toolkits hold it.
 #pragma once
 
-#include <QByteArray>
-#include <QList>
-#include <QString>
-#include <QStringView>
-
+#include <cstddef>
 #include <cstdint>
 #include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
 
 namespace vorlank::runtime
 {
@@ -33,12 +32,12 @@ public:
 class ConversionError : public std::runtime_error
 {
 public:
-    ConversionError(const std::string &what, qsizetype offset)
+    ConversionError(const std::string &what, std::size_t offset)
         : std::runtime_error(what)
         , offset(offset)
     {
     }
-    qsizetype offset;
+    std::size_t offset;
 };
 
 std::int32_t checkedAdd(std::int32_t a, std::int32_t b);
@@ -47,23 +46,23 @@ std::int32_t checkedMultiply(std::int32_t a, std::int32_t b);
 
 // Splits at every CR LF. A delimiter at the very end leaves a final empty piece; the upper bound
 // of the result is therefore its size − 1. The pieces are views into `text`.
-QList<QStringView> splitAtCrLf(QStringView text);
+std::vector<std::u16string_view> splitAtCrLf(std::u16string_view text);
 
 // The piece at `index`, or SubscriptError.
-QStringView pieceAt(const QList<QStringView> &pieces, std::int32_t index);
+std::u16string_view pieceAt(const std::vector<std::u16string_view> &pieces, std::int32_t index);
 
 // The first character, or empty text for empty input.
-QString leftmostCharacter(QStringView text);
+std::u16string leftmostCharacter(std::u16string_view text);
 
 // The character at 1-based `start`, or empty text when `start` lies beyond the end.
-QString middleCharacter(QStringView text, std::int32_t start);
+std::u16string middleCharacter(std::u16string_view text, std::int32_t start);
 
 // Decimal digits, "-" before negatives, no leading space, no grouping.
-QString decimalText(std::int32_t value);
+std::u16string decimalText(std::int32_t value);
 
-// GBK (code page 936) to Unicode and back. Errors are exceptions, never replacement characters.
-QString decodeGbk(QByteArrayView bytes);
-QByteArray encodeGbk(QStringView text);
+// GBK (code page 936) to UTF-16 and back. Errors are exceptions, never replacement characters.
+std::u16string decodeGbk(std::string_view bytes);
+std::string encodeGbk(std::u16string_view text);
 
 // The pseudo-random generator as the test draw sees it. Tests substitute their own values.
 class RandomSource

@@ -1,122 +1,82 @@
-#include "elements.h"
+#include "form1.h"
 
-#include "clickable_label.h"
-#include "dense_label.h"
-#include "fonts.h"
-#include "texts.h"
-
-#include <QGroupBox>
-#include <QPushButton>
-#include <QRadioButton>
+#include <algorithm>
+#include <array>
+#include <stdexcept>
+#include <string>
 
 namespace vorlank::ui
 {
 
 namespace
 {
-QString text(const char16_t *s)
-{
-    return QString::fromUtf16(s);
-}
+using enum Kind;
 
-// Positions in the window's design are twips relative to the container.
-template <typename W>
-W *place(W *widget, const char *name, int left, int top, int width, int height)
-{
-    widget->setObjectName(QLatin1String(name));
-    widget->setGeometry(
-        left / twipsPerPixel, top / twipsPerPixel, width / twipsPerPixel, height / twipsPerPixel);
-    return widget;
-}
-
-QLabel *wrappingLabel(QLabel *label, const QString &caption)
-{
-    label->setText(caption);
-    label->setWordWrap(true);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label->setAccessibleName(caption);
-    return label;
-}
-
-QPushButton *button(QWidget *parent, const QString &caption)
-{
-    auto *b = new QPushButton(caption, parent);
-    b->setAccessibleName(caption);
-    return b;
-}
-
-ClickableLabel *picture(QWidget *parent, const QString &resource, const QString &name)
-{
-    auto *label = new ClickableLabel(parent);
-    label->setPixmap(QPixmap(resource));
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label->setCursor(Qt::PointingHandCursor);
-    label->setAccessibleName(name);
-    return label;
-}
+// The window's definition: positions are Left, Top, Width, Height in twips within the container.
+constexpr std::array table {
+    Element { "Text2", TextBlock, "", u"", { 7200, 7920, 1575, 855 }, 28 },
+    Element { "Text1", TextBlock, "", u"", { 5760, 7920, 1335, 855 }, 27 },
+    Element { "List1(12)", List, "", u"", { 4560, 7920, 975, 1680 }, 26 },
+    Element { "List1(11)", List, "", u"", { 3480, 7920, 975, 1680 }, 25 },
+    Element { "List1(10)", List, "", u"", { 2400, 7920, 975, 1680 }, 24 },
+    Element { "List1(9)", List, "", u"", { 1320, 7920, 975, 1680 }, 23 },
+    Element { "List1(8)", List, "", u"", { 240, 7920, 975, 1680 }, 22 },
+    Element { "List1(7)", List, "", u"", { 7800, 6120, 975, 1680 }, 21 },
+    Element { "List1(6)", List, "", u"", { 6720, 6120, 975, 1680 }, 20 },
+    Element { "List1(5)", List, "", u"", { 5640, 6120, 975, 1680 }, 19 },
+    Element { "List1(4)", List, "", u"", { 4560, 6120, 975, 1680 }, 18 },
+    Element { "List1(3)", List, "", u"", { 3480, 6120, 975, 1680 }, 17 },
+    Element { "List1(2)", List, "", u"", { 2400, 6120, 975, 1680 }, 16 },
+    Element { "List1(1)", List, "", u"", { 1320, 6120, 975, 1680 }, 15 },
+    Element { "List1(0)", List, "", u"", { 240, 6120, 975, 1680 }, 14 },
+    Element { "Frame1", GroupBox, "", u"是否认识", { 240, 3360, 2775, 855 }, 8 },
+    Element { "Option1(1)", OptionButton, "Frame1", u"不认识", { 1320, 360, 1215, 375 }, 9 },
+    Element { "Option1(0)", OptionButton, "Frame1", u"认识", { 240, 360, 1215, 375 }, 10 },
+    Element { "Command1", Button, "", u"查询此字", { 3120, 2280, 1335, 855 }, 7,
+        Action::LookupCharacter },
+    Element { "Frame2", GroupBox, "", u"说明", { 240, 4440, 4215, 1455 }, 5 },
+    Element { "Label4", Label, "Frame2", texts::instructions, { 120, 360, 3855, 855 }, 6 },
+    Element { "Command3", Button, "", u"提交", { 3120, 3480, 1335, 735 }, 4, Action::SubmitAnswer },
+    Element { "Command4", Button, "", u"开始测试", { 3120, 1560, 1335, 615 }, 3, Action::DrawTest },
+    Element { "Frame3", GroupBox, "", u"我的其他软件：", { 4560, 120, 4575, 5775 }, 0 },
+    Element { "Label5", Label, "Frame3", texts::firstAdvert, { 2400, 240, 1935, 2295 }, 2,
+        Action::OpenFirstProduct },
+    Element { "Label6", Label, "Frame3", texts::secondAdvert, { 960, 2640, 3375, 3015 }, 1,
+        Action::OpenSecondProduct },
+    Element {
+        "Image1", Picture, "Frame3", u"", { 120, 240, 2160, 2160 }, -1, Action::OpenFirstProduct },
+    Element {
+        "Image2", Picture, "Frame3", u"", { 120, 2640, 750, 750 }, -1, Action::OpenSecondProduct },
+    Element { "Label1", Label, "", texts::introduction, { 120, 120, 4335, 1095 }, 13 },
+    Element { "Label2", Label, "", texts::characterAtStart, { 1200, 1560, 1815, 1575 }, 12,
+        Action::None, Face::Character },
+    Element { "Label3", Label, "", texts::firstPrompt, { 120, 1560, 855, 255 }, 11 },
+};
 } // namespace
 
-Elements buildElements(QWidget *window)
+std::span<const Element> elements()
 {
-    window->setObjectName(QStringLiteral("Form1"));
-    window->setWindowTitle(text(texts::windowTitle));
-    window->setWindowIcon(QIcon(QStringLiteral(":/assets/vorlank.png")));
-    window->setFont(windowFont());
-    window->setFixedSize(9315 / twipsPerPixel, 6045 / twipsPerPixel);
+    return table;
+}
 
-    // In the order of the window's definition; each element at its design rectangle.
-    auto *frame1
-        = place(new QGroupBox(QStringLiteral("是否认识"), window), "Frame1", 240, 3360, 2775, 855);
-    auto *notRecognised = place(
-        new QRadioButton(QStringLiteral("不认识"), frame1), "Option1(1)", 1320, 360, 1215, 375);
-    auto *recognised = place(
-        new QRadioButton(QStringLiteral("认识"), frame1), "Option1(0)", 240, 360, 1215, 375);
-    for (QRadioButton *option : { notRecognised, recognised })
-        option->setAccessibleName(option->text());
-    auto *command1
-        = place(button(window, QStringLiteral("查询此字")), "Command1", 3120, 2280, 1335, 855);
-    auto *frame2
-        = place(new QGroupBox(QStringLiteral("说明"), window), "Frame2", 240, 4440, 4215, 1455);
-    place(wrappingLabel(new QLabel(frame2), text(texts::instructions)), "Label4", 120, 360, 3855,
-        855);
-    auto *command3
-        = place(button(window, QStringLiteral("提交")), "Command3", 3120, 3480, 1335, 735);
-    auto *command4
-        = place(button(window, QStringLiteral("开始测试")), "Command4", 3120, 1560, 1335, 615);
-    auto *frame3 = place(
-        new QGroupBox(QStringLiteral("我的其他软件："), window), "Frame3", 4560, 120, 4575, 5775);
-    auto *label5 = place(new ClickableLabel(frame3), "Label5", 2400, 240, 1935, 2295);
-    auto *label6 = place(new ClickableLabel(frame3), "Label6", 960, 2640, 3375, 3015);
-    for (auto [label, advert] :
-        { std::pair { label5, texts::firstAdvert }, std::pair { label6, texts::secondAdvert } }) {
-        wrappingLabel(label, text(advert));
-        label->setCursor(Qt::PointingHandCursor);
+const Element &element(std::string_view name)
+{
+    const auto *found = std::find_if(
+        table.begin(), table.end(), [&](const Element &e) { return e.name == name; });
+    if (found == table.end())
+        throw std::out_of_range("the window has no element " + std::string(name));
+    return *found;
+}
+
+TwipRect windowRect(const Element &e)
+{
+    TwipRect rect = e.twips;
+    if (!e.container.empty()) {
+        const TwipRect outer = windowRect(element(e.container));
+        rect.left += outer.left;
+        rect.top += outer.top;
     }
-    auto *image1 = place(
-        picture(frame3, QStringLiteral(":/assets/product1.gif"), QStringLiteral("拼音小达人")),
-        "Image1", 120, 240, 2160, 2160);
-    auto *image2 = place(
-        picture(frame3, QStringLiteral(":/assets/product2.gif"), QStringLiteral("笔顺练字帖")),
-        "Image2", 120, 2640, 750, 750);
-    place(wrappingLabel(new DenseLabel(window), text(texts::introduction)), "Label1", 120, 120,
-        4335, 1095);
-    auto *character = place(
-        new QLabel(text(texts::characterAtStart), window), "Label2", 1200, 1560, 1815, 1575);
-    character->setFont(characterFont());
-    character->setAlignment(Qt::AlignCenter);
-    character->setAccessibleName(character->text());
-    auto *prompt
-        = place(new QLabel(text(texts::firstPrompt), window), "Label3", 120, 1560, 855, 255);
-
-    // Keyboard order follows the design's tab indexes; labels and pictures take no focus.
-    QWidget::setTabOrder(command4, command3);
-    QWidget::setTabOrder(command3, command1);
-    QWidget::setTabOrder(command1, notRecognised);
-    QWidget::setTabOrder(notRecognised, recognised);
-    command4->setFocus();
-
-    return { command1, command3, command4, recognised, notRecognised, character, prompt, image1,
-        label5, image2, label6 };
+    return rect;
 }
 
 } // namespace vorlank::ui

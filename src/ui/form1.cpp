@@ -1,82 +1,72 @@
 #include "form1.h"
 
-#include "clickable_label.h"
-#include "elements.h"
 #include "launch/launch.h"
 #include "quiz/quiz.h"
-#include "texts.h"
 
-#include <QMessageBox>
-#include <QPushButton>
-#include <QRadioButton>
+#include <exception>
+#include <string>
 
 namespace vorlank::ui
 {
 
-Form1::Form1(launch::Shell &shell, runtime::RandomSource &random, QWidget *parent)
-    : QWidget(parent,
-        Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
-            | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
+Form1Model::Form1Model(WindowOps &window, launch::Shell &shell, runtime::RandomSource &random)
+    : window_(window)
     , shell_(shell)
     , texts_(inventory::embeddedInventory())
     , bands_(inventory::loadBands(texts_.text1, texts_.text2))
-    , quiz_(std::make_unique<quiz::Quiz>(bands_, random, *this))
+    , quiz_(std::make_unique<quiz::Quiz>(bands_, random, window))
 {
-    const Elements e = buildElements(this);
-    character_ = e.label2;
-    prompt_ = e.label3;
-    recognised_ = e.option0;
-
-    connect(e.command4, &QPushButton::clicked, this, [this] { quiz_->drawTest(); });
-    connect(e.command3, &QPushButton::clicked, this, [this] { quiz_->submitAnswer(); });
-    connect(e.command1, &QPushButton::clicked, this,
-        [this] { launch::lookupCharacter(shell_, characterCaption()); });
-    for (auto *first : { e.image1, e.label5 })
-        connect(first, &ClickableLabel::clicked, this,
-            [this] { launch::openProductPage(shell_, launch::Product::First); });
-    for (auto *second : { e.image2, e.label6 })
-        connect(second, &ClickableLabel::clicked, this,
-            [this] { launch::openProductPage(shell_, launch::Product::Second); });
 }
 
-Form1::~Form1() = default;
+Form1Model::~Form1Model() = default;
 
-QString Form1::title() const
+const quiz::TestState &Form1Model::testState() const
 {
-    return windowTitle();
+    return quiz_->state();
 }
 
-void Form1::setTitle(const QString &title)
+void Form1Model::click(Action action)
 {
-    setWindowTitle(title);
+    // The handlers run inside the toolkit's event dispatch, which an exception must not cross.
+    try {
+        run(action);
+    } catch (const std::exception &e) {
+        const std::string what = e.what();
+        window_.showProblem(texts::operationFailed, std::u16string(what.begin(), what.end()));
+    }
 }
 
-QString Form1::characterCaption() const
+void Form1Model::run(Action action)
 {
-    return character_->text();
+    switch (action) {
+    case Action::None:
+        break;
+    case Action::DrawTest:
+        quiz_->drawTest();
+        break;
+    case Action::SubmitAnswer:
+        quiz_->submitAnswer();
+        break;
+    case Action::LookupCharacter:
+        report(launch::lookupCharacter(shell_, window_.characterCaption()));
+        break;
+    case Action::OpenFirstProduct:
+        report(launch::openProductPage(shell_, launch::Product::First));
+        break;
+    case Action::OpenSecondProduct:
+        report(launch::openProductPage(shell_, launch::Product::Second));
+        break;
+    }
 }
 
-void Form1::setCharacterCaption(const QString &text)
+// A desktop that could not open the address must not pass for one that did: the user gets the
+// address to open by hand, in the form a browser's address bar takes.
+void Form1Model::report(const launch::HandOver &handOver)
 {
-    character_->setText(text);
-    character_->setAccessibleName(text);
-}
-
-void Form1::setPromptCaption(const QString &text)
-{
-    prompt_->setText(text);
-}
-
-bool Form1::recognisedSelected() const
-{
-    return recognised_->isChecked();
-}
-
-void Form1::showEndMessage(const QString &text)
-{
-    QMessageBox box(QMessageBox::NoIcon, QString::fromUtf16(texts::applicationTitle), text,
-        QMessageBox::Ok, this);
-    box.exec();
+    if (handOver.opened)
+        return;
+    const std::string address = launch::percentEncodeAnsi(handOver.target);
+    window_.showProblem(texts::addressNotOpened, std::u16string(address.begin(), address.end()));
 }
 
 } // namespace vorlank::ui

@@ -23,4 +23,14 @@ inline constexpr char16_t secondAdvert[]
     = u"《笔顺练字帖》：一笔一画演示三千五百个常用字的标准笔顺，打印字帖，天天练出一手好字。\n"
       u"适合小学生和汉语初学者，支持田字格、米字格两种格式，可按年级选字。\n\n";
 
+// Names of the two pictures for screen readers: the products they stand for.
+inline constexpr char16_t firstProduct[] = u"拼音小达人";
+inline constexpr char16_t secondProduct[] = u"笔顺练字帖";
+
+// Shown when the desktop does not open an address, above the address itself.
+inline constexpr char16_t addressNotOpened[]
+    = u"无法打开网页浏览器。请把下面的网址复制到浏览器中打开：";
+// Shown above an error's description when an operation could not finish.
+inline constexpr char16_t operationFailed[] = u"操作未能完成：";
+
 } // namespace vorlank::ui::texts

@@ -1,8 +1,9 @@
-// The window operations the test run uses. The main window implements them; tests use a
+// The window operations the test run uses. Each front end's window implements them; tests use a
 // recording fake, so the test logic never needs a widget.
 #pragma once
 
-#include <QString>
+#include <string>
+#include <string_view>
 
 namespace vorlank::ui
 {
@@ -11,17 +12,23 @@ class WindowOps
 {
 public:
     virtual ~WindowOps() = default;
-    virtual QString title() const = 0;
-    virtual void setTitle(const QString &title) = 0;
-    // The big character on show.
-    virtual QString characterCaption() const = 0;
-    virtual void setCharacterCaption(const QString &text) = 0;
-    // The position prompt beside it.
-    virtual void setPromptCaption(const QString &text) = 0;
-    // Whether "认识" (recognised) is the selected answer.
+    // The window's title, as shown in its title bar.
+    virtual std::u16string title() const = 0;
+    virtual void setTitle(std::u16string_view title) = 0;
+    // The big character on show (Label2).
+    virtual std::u16string characterCaption() const = 0;
+    virtual void setCharacterCaption(std::u16string_view text) = 0;
+    // The position prompt beside it (Label3).
+    virtual void setPromptCaption(std::u16string_view text) = 0;
+    // Whether "认识" (recognised, Option1(0)) is the selected answer.
     virtual bool recognisedSelected() const = 0;
-    // A modal box with one OK button and no icon, titled with the application title.
-    virtual void showEndMessage(const QString &text) = 0;
+    // A modal box with one OK button and no icon, titled with the application title; returns
+    // once the user has dismissed it.
+    virtual void showEndMessage(std::u16string_view text) = 0;
+    // A modal box titled with the application title that tells the user something went wrong,
+    // with `detail` as selectable text the user can copy (an address the desktop did not open,
+    // an error's description). The window keeps working afterwards.
+    virtual void showProblem(std::u16string_view message, std::u16string_view detail) = 0;
 };
 
 } // namespace vorlank::ui

@@ -1,6 +1,6 @@
-#include "launch/launch.h"
+#include "fonts.h"
+#include "form1_widget.h"
 #include "runtime/runtime.h"
-#include "ui/form1.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -14,11 +14,13 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Vorlank"));
     QApplication::setApplicationVersion(QStringLiteral("1.0"));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.vorlank.Vorlank"));
+    vorlank::ui::qt::applyChineseConventions();
 
     vorlank::runtime::ClockRandom random;
-    std::unique_ptr<vorlank::ui::Form1> window;
+    std::unique_ptr<vorlank::ui::qt::Form1Widget> window;
     try {
-        window = std::make_unique<vorlank::ui::Form1>(vorlank::launch::desktopShell(), random);
+        window = std::make_unique<vorlank::ui::qt::Form1Widget>(
+            vorlank::ui::qt::desktopShell(), random);
     } catch (const std::exception &e) {
         // Only a damaged build gets here (its embedded inventory does not load): say so plainly.
         QMessageBox::critical(nullptr, QStringLiteral("Vorlank"),

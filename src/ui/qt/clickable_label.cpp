@@ -2,7 +2,7 @@
 
 #include <QMouseEvent>
 
-namespace vorlank::ui
+namespace vorlank::ui::qt
 {
 
 void ClickableLabel::mouseReleaseEvent(QMouseEvent *event)
@@ -13,4 +13,4 @@ void ClickableLabel::mouseReleaseEvent(QMouseEvent *event)
     QLabel::mouseReleaseEvent(event);
 }
 
-} // namespace vorlank::ui
+} // namespace vorlank::ui::qt

@@ -3,7 +3,7 @@
 
 #include <QLabel>
 
-namespace vorlank::ui
+namespace vorlank::ui::qt
 {
 
 class ClickableLabel final : public QLabel
@@ -19,4 +19,4 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
 };
 
-} // namespace vorlank::ui
+} // namespace vorlank::ui::qt

@@ -1,0 +1,85 @@
+#include "form1_widget.h"
+
+#include "clickable_label.h"
+#include "qt_text.h"
+#include "widgets.h"
+
+#include <QAbstractButton>
+#include <QLabel>
+#include <QMessageBox>
+#include <QRadioButton>
+
+namespace vorlank::ui::qt
+{
+
+Form1Widget::Form1Widget(launch::Shell &shell, runtime::RandomSource &random, QWidget *parent)
+    : QWidget(parent,
+        Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
+            | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
+{
+    const Widgets w = buildWidgets(this);
+    character_ = w.character;
+    prompt_ = w.prompt;
+    recognised_ = w.recognised;
+    // The window's load: the bands are filled before it is first shown.
+    model_ = std::make_unique<Form1Model>(*this, shell, random);
+
+    for (const auto &[widget, action] : w.clickable) {
+        const Action a = action;
+        if (auto *button = qobject_cast<QAbstractButton *>(widget))
+            connect(button, &QAbstractButton::clicked, this, [this, a] { model_->click(a); });
+        else if (auto *label = qobject_cast<ClickableLabel *>(widget))
+            connect(label, &ClickableLabel::clicked, this, [this, a] { model_->click(a); });
+    }
+}
+
+Form1Widget::~Form1Widget() = default;
+
+std::u16string Form1Widget::title() const
+{
+    return toU16(windowTitle());
+}
+
+void Form1Widget::setTitle(std::u16string_view title)
+{
+    setWindowTitle(toQString(title));
+}
+
+std::u16string Form1Widget::characterCaption() const
+{
+    return toU16(character_->text());
+}
+
+void Form1Widget::setCharacterCaption(std::u16string_view text)
+{
+    character_->setText(toQString(text));
+    character_->setAccessibleName(character_->text());
+}
+
+void Form1Widget::setPromptCaption(std::u16string_view text)
+{
+    prompt_->setText(toQString(text));
+}
+
+bool Form1Widget::recognisedSelected() const
+{
+    return recognised_->isChecked();
+}
+
+void Form1Widget::showEndMessage(std::u16string_view text)
+{
+    QMessageBox box(QMessageBox::NoIcon, toQString(texts::applicationTitle), toQString(text),
+        QMessageBox::Ok, this);
+    box.exec();
+}
+
+void Form1Widget::showProblem(std::u16string_view message, std::u16string_view detail)
+{
+    QMessageBox box(QMessageBox::Warning, toQString(texts::applicationTitle),
+        toQString(message) + QLatin1Char('\n') + toQString(detail), QMessageBox::Ok, this);
+    box.setObjectName(QStringLiteral("problem"));
+    box.setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    box.exec();
+}
+
+} // namespace vorlank::ui::qt

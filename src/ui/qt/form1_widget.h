@@ -1,0 +1,47 @@
+// Form1 in Qt Widgets: the window's elements as widgets, the window operations on them, and
+// every click passed to the shared Form1Model.
+#pragma once
+
+#include "ui/form1.h"
+
+#include <QWidget>
+
+#include <memory>
+
+class QLabel;
+class QRadioButton;
+
+namespace vorlank::ui::qt
+{
+
+class Form1Widget final : public QWidget, public WindowOps
+{
+    Q_OBJECT
+public:
+    // Throws when the program's embedded inventory does not load.
+    Form1Widget(launch::Shell &shell, runtime::RandomSource &random, QWidget *parent = nullptr);
+    ~Form1Widget() override;
+
+    std::u16string title() const override;
+    void setTitle(std::u16string_view title) override;
+    std::u16string characterCaption() const override;
+    void setCharacterCaption(std::u16string_view text) override;
+    void setPromptCaption(std::u16string_view text) override;
+    bool recognisedSelected() const override;
+    void showEndMessage(std::u16string_view text) override;
+    void showProblem(std::u16string_view message, std::u16string_view detail) override;
+
+    const Form1Model &model() const { return *model_; }
+
+private:
+    QLabel *character_ = nullptr; // Label2
+    QLabel *prompt_ = nullptr; // Label3
+    QRadioButton *recognised_ = nullptr; // Option1(0)
+    std::unique_ptr<Form1Model> model_;
+};
+
+// The desktop's opener through Qt: the GBK address as a URL whose non-ASCII bytes are
+// percent-encoded, reported as failed when the desktop cannot open it.
+launch::Shell &desktopShell();
+
+} // namespace vorlank::ui::qt

@@ -1,0 +1,30 @@
+// The window's elements as Qt widgets, built from the element table: each at its twip
+// rectangle, with its text, face, picture and keyboard order. No behaviour: Form1Widget wires
+// the clicks; the start-up benchmark's floor program shows the widgets bare.
+#pragma once
+
+#include "ui/form1.h"
+
+#include <utility>
+#include <vector>
+
+class QLabel;
+class QPushButton;
+class QRadioButton;
+class QWidget;
+
+namespace vorlank::ui::qt
+{
+
+struct Widgets {
+    QLabel *character = nullptr; // Label2
+    QLabel *prompt = nullptr; // Label3
+    QRadioButton *recognised = nullptr; // Option1(0)
+    // Every element a click acts on, with what the click runs.
+    std::vector<std::pair<QWidget *, Action>> clickable;
+};
+
+// Gives `window` its name, title, icon, face and fixed size and builds its elements inside it.
+Widgets buildWidgets(QWidget *window);
+
+} // namespace vorlank::ui::qt
