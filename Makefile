@@ -2,12 +2,16 @@
 BUILD ?= build
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build run test test-asan tidy clean
+.PHONY: all deps test-deps configure build run test test-asan tidy windows clean
 
 all: build
 
+# What building and running need; the test tools only for the targets that use them.
 deps:
-	@tools/install-deps
+	@tools/install-deps run
+
+test-deps:
+	@tools/install-deps test
 
 configure: deps
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release $(CMAKE_FLAGS)
@@ -16,20 +20,29 @@ build: configure
 	cmake --build $(BUILD) --parallel 2
 
 run: build
-	$(BUILD)/src/vorlank
+	$(BUILD)/vorlank
 
-test: build
+# Everything, the Windows program under Wine included.
+test: test-deps build windows
 	cd $(BUILD) && ctest --output-on-failure --parallel 2
 
 # The whole suite under AddressSanitizer, UndefinedBehaviorSanitizer and LeakSanitizer.
-test-asan: deps
+test-asan: test-deps
 	cmake --preset asan
 	cmake --build --preset asan --parallel 2
 	ctest --preset asan
 
 # clang-tidy over every source file of the release build.
-tidy: build
+tidy: test-deps build
 	tools/run-clang-tidy $(BUILD)
 
+# The Windows program, cross-built with mingw-w64: build-windows/Vorlank.exe.
+windows:
+	@tools/install-deps windows
+	cmake -S . -B build-windows -DCMAKE_BUILD_TYPE=MinSizeRel \
+		-DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-mingw.cmake \
+		-DCMAKE_INTERPROCEDURAL_OPTIMIZATION=ON $(CMAKE_FLAGS)
+	cmake --build build-windows --parallel 2
+
 clean:
-	rm -rf $(BUILD) build-asan
+	rm -rf $(BUILD) build-asan build-windows

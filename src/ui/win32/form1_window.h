@@ -1,0 +1,64 @@
+// Form1 as a native Windows window: classic controls at their twip rectangles, scaled with the
+// window's DPI, the window operations on them, and every click passed to the shared Form1Model.
+// This object owns every handle of the window: controls, fonts and pictures.
+#pragma once
+
+#include "gdi.h"
+#include "ui/form1.h"
+
+#include <windows.h>
+
+#include <memory>
+#include <vector>
+
+namespace vorlank::ui::win32
+{
+
+class Form1Window final : public WindowOps
+{
+public:
+    // Loads the inventory (throws when the program's own data is damaged) and creates the
+    // window, hidden.
+    Form1Window(HINSTANCE instance, launch::Shell &shell, runtime::RandomSource &random);
+    ~Form1Window() override;
+    Form1Window(const Form1Window &) = delete;
+    Form1Window &operator=(const Form1Window &) = delete;
+
+    // Shows the window with the focus on the first control in keyboard order.
+    void show(int showCommand);
+    HWND handle() const { return hwnd_; }
+
+    std::u16string title() const override;
+    void setTitle(std::u16string_view title) override;
+    std::u16string characterCaption() const override;
+    void setCharacterCaption(std::u16string_view text) override;
+    void setPromptCaption(std::u16string_view text) override;
+    bool recognisedSelected() const override;
+    void showEndMessage(std::u16string_view text) override;
+    void showProblem(std::u16string_view message, std::u16string_view detail) override;
+
+private:
+    struct Control {
+        const Element *element;
+        HWND hwnd;
+    };
+
+    static LRESULT CALLBACK procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
+    void createControls();
+    // Sizes the window and places every control for `dpi`, with faces to match.
+    void layout(UINT dpi);
+    void command(int id, int code);
+    HWND control(std::string_view name) const;
+
+    HINSTANCE instance_;
+    std::unique_ptr<Form1Model> model_;
+    HWND hwnd_ = nullptr;
+    std::vector<Control> controls_;
+    Font windowFont_;
+    Font characterFont_;
+    Bitmap pictures_[2];
+    HWND focusBeforeDeactivation_ = nullptr;
+};
+
+} // namespace vorlank::ui::win32

@@ -1,0 +1,99 @@
+#include "gdi.h"
+
+#include <ocidl.h>
+#include <olectl.h>
+
+#include <cstring>
+#include <initializer_list>
+
+namespace vorlank::ui::win32
+{
+
+namespace
+{
+bool installed(HDC dc, const wchar_t *face)
+{
+    LOGFONTW wanted {};
+    wanted.lfCharSet = GB2312_CHARSET;
+    lstrcpynW(wanted.lfFaceName, face, LF_FACESIZE);
+    bool found = false;
+    EnumFontFamiliesExW(
+        dc, &wanted,
+        [](const LOGFONTW *, const TEXTMETRICW *, DWORD, LPARAM found) -> int {
+            *reinterpret_cast<bool *>(found) = true;
+            return 0;
+        },
+        reinterpret_cast<LPARAM>(&found), 0);
+    return found;
+}
+
+std::wstring firstInstalled(std::initializer_list<const wchar_t *> faces)
+{
+    HDC dc = GetDC(nullptr);
+    const wchar_t *chosen = *(faces.end() - 1);
+    for (const wchar_t *face : faces) {
+        if (installed(dc, face)) {
+            chosen = face;
+            break;
+        }
+    }
+    ReleaseDC(nullptr, dc);
+    return chosen;
+}
+} // namespace
+
+std::wstring windowFace()
+{
+    return firstInstalled(
+        { L"宋体", L"SimSun", L"AR PL UMing CN", L"Microsoft YaHei", L"Noto Sans CJK SC" });
+}
+
+std::wstring characterFace()
+{
+    return firstInstalled(
+        { L"宋体", L"SimSun", L"Noto Serif CJK SC", L"AR PL UMing CN", L"Microsoft YaHei" });
+}
+
+Font createFont(const std::wstring &face, int points, UINT dpi, Height height)
+{
+    // GDI takes a negative height as the em and a positive one as the cell (ascent + descent).
+    const int pixels = MulDiv(points, static_cast<int>(dpi), 72);
+    return Font(CreateFontW(height == Height::Em ? -pixels : pixels, 0, 0, 0, FW_NORMAL, FALSE,
+        FALSE, FALSE, GB2312_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY,
+        DEFAULT_PITCH | FF_DONTCARE, face.c_str()));
+}
+
+Bitmap loadPicture(HINSTANCE instance, int id)
+{
+    HRSRC found = FindResourceW(instance, MAKEINTRESOURCEW(id), MAKEINTRESOURCEW(10)); // RT_RCDATA
+    const DWORD size = found ? SizeofResource(instance, found) : 0;
+    const void *data = size ? LockResource(LoadResource(instance, found)) : nullptr;
+    if (!data)
+        return nullptr;
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, size);
+    if (!memory)
+        return nullptr;
+    std::memcpy(GlobalLock(memory), data, size);
+    GlobalUnlock(memory);
+    IStream *stream = nullptr;
+    if (FAILED(CreateStreamOnHGlobal(memory, TRUE, &stream))) {
+        GlobalFree(memory);
+        return nullptr;
+    }
+    IPicture *picture = nullptr;
+    Bitmap bitmap;
+    if (SUCCEEDED(OleLoadPicture(stream, static_cast<LONG>(size), FALSE, IID_IPicture,
+            reinterpret_cast<void **>(&picture)))) {
+        OLE_HANDLE handle = 0;
+        if (SUCCEEDED(picture->get_Handle(&handle)))
+            // The picture owns its bitmap; keep a copy that outlives it.
+            bitmap.reset(static_cast<HBITMAP>(
+                CopyImage(reinterpret_cast<HANDLE>(static_cast<UINT_PTR>(handle)), IMAGE_BITMAP, 0,
+                    0, LR_CREATEDIBSECTION)));
+        picture->Release();
+    }
+    stream->Release();
+    return bitmap;
+}
+
+} // namespace vorlank::ui::win32

@@ -1,0 +1,38 @@
+// GDI resources of the Windows window, each owned by a handle that frees it: the faces, chosen
+// among those installed, and the product pictures decoded from the program's resources.
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+#include <string>
+#include <type_traits>
+
+namespace vorlank::ui::win32
+{
+
+struct GdiDeleter {
+    void operator()(void *object) const { DeleteObject(static_cast<HGDIOBJ>(object)); }
+};
+using Font = std::unique_ptr<std::remove_pointer_t<HFONT>, GdiDeleter>;
+using Bitmap = std::unique_ptr<std::remove_pointer_t<HBITMAP>, GdiDeleter>;
+
+// SimSun where installed; otherwise a Simplified Chinese face with its metrics, or the system's
+// Chinese UI face. Never a Japanese or Traditional variant.
+std::wstring windowFace();
+
+// "宋体" where installed; otherwise the best Simplified Chinese serif there is.
+std::wstring characterFace();
+
+enum class Height {
+    Em, // the glyphs' em square is `points` high
+    Cell, // a line is `points` high: the layout's 12-pixel lines, whatever the face's leading
+};
+
+// The face at `points` for a window at `dpi`, regular weight, GB2312 character set.
+Font createFont(const std::wstring &face, int points, UINT dpi, Height height);
+
+// The GIF picture of RCDATA resource `id`, decoded by OLE; null when it cannot be decoded.
+Bitmap loadPicture(HINSTANCE instance, int id);
+
+} // namespace vorlank::ui::win32

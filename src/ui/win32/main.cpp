@@ -1,0 +1,48 @@
+// The Windows program: one window, its dialog keys, and the message loop.
+#include "form1_window.h"
+#include "launch/launch.h"
+#include "runtime/runtime.h"
+#include "ui/texts.h"
+
+#include <windows.h>
+
+#include <commctrl.h>
+#include <objbase.h>
+
+#include <exception>
+#include <string>
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR /*commandLine*/, int show)
+{
+    INITCOMMONCONTROLSEX controls { sizeof controls, ICC_STANDARD_CLASSES };
+    InitCommonControlsEx(&controls);
+    // The pictures are decoded by OLE; the shell may use COM to start the browser.
+    const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
+    const auto *title = reinterpret_cast<const wchar_t *>(vorlank::ui::texts::applicationTitle);
+
+    vorlank::runtime::ClockRandom random;
+    int status = 0;
+    try {
+        vorlank::ui::win32::Form1Window window(instance, vorlank::launch::windowsShell(), random);
+        window.show(show);
+        MSG message;
+        while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+            // Tab, the arrow keys, Space and Enter as in any dialog.
+            if (!IsDialogMessageW(window.handle(), &message)) {
+                TranslateMessage(&message);
+                DispatchMessageW(&message);
+            }
+        }
+        status = static_cast<int>(message.wParam);
+    } catch (const std::exception &e) {
+        // Only a damaged build gets here (its embedded inventory does not load): say so plainly.
+        const std::string what = e.what();
+        const std::wstring text
+            = L"Vorlank cannot start: " + std::wstring(what.begin(), what.end());
+        MessageBoxW(nullptr, text.c_str(), title, MB_OK | MB_ICONERROR);
+        status = 1;
+    }
+    if (SUCCEEDED(com))
+        CoUninitialize();
+    return status;
+}
