@@ -38,7 +38,7 @@ Bands loadBands(std::u16string_view text1, std::u16string_view text2)
 
     Bands bands;
     const auto fill = [&](FrequencyBand &band, std::int32_t high, std::int32_t low) {
-        band.reserve(static_cast<std::size_t>(high - low + 1));
+        band.reserve(static_cast<std::size_t>(high - low) + 1);
         for (std::int32_t row = high; row >= low; --row)
             band.append(pieceAt(pieces, row));
     };

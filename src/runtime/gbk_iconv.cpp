@@ -19,7 +19,8 @@ template <typename Out>
 bool convert(const char *to, const char *fromCode, const char *from, std::size_t size, Out &out)
 {
     iconv_t cd = iconv_open(to, fromCode);
-    if (cd == reinterpret_cast<iconv_t>(-1))
+    if (cd
+        == reinterpret_cast<iconv_t>(-1)) // NOLINT(performance-no-int-to-ptr): iconv's error value
         return false;
     std::string buffer(size * 4 + 8, '\0');
     char *in = const_cast<char *>(from); // iconv's signature; the input is not written

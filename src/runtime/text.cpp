@@ -26,7 +26,7 @@ std::u16string middleCharacter(std::u16string_view text, std::int32_t start)
 {
     if (start < 1 || static_cast<std::size_t>(start) > text.size())
         return {};
-    return std::u16string(1, text[static_cast<std::size_t>(start) - 1]);
+    return { text[static_cast<std::size_t>(start) - 1] };
 }
 
 std::u16string decimalText(std::int32_t value)
