@@ -1,11 +1,13 @@
 #!/bin/sh
 # The program in a real X window: its title, and a click on "查询此字" handing the dictionary
-# address to the desktop's opener (a recording stand-in here; no browser starts).
+# address to the desktop's opener (a recording stand-in here; no browser starts); without an
+# opener, the click shows the address in a box instead of failing silently.
 # Usage: real_window.sh PROGRAM   (run under xvfb-run)
 set -eu
 program=$1
 scratch=$(mktemp -d)
-trap 'kill "$pid" 2>/dev/null || true; rm -rf "$scratch"' EXIT
+pid=""
+trap 'kill $pid 2>/dev/null || true; rm -rf "$scratch"' EXIT
 cat > "$scratch/xdg-open" <<'OPENER'
 #!/bin/sh
 printf '%s\n' "$@" >> "$(dirname "$0")/opened"
@@ -26,4 +28,14 @@ if [ "$opened" != "$expected" ]; then
     echo "FAIL: handed over '$opened', expected '$expected'"
     exit 1
 fi
-echo "1 passed, 0 failed"
+kill "$pid"
+
+# No opener on PATH: the desktop cannot take the address, and the user is told so.
+mkdir "$scratch/nothing"
+PATH="$scratch/nothing" XDG_RUNTIME_DIR="$scratch" "$program" 2>/dev/null &
+pid=$!
+window=$(timeout 20 xdotool search --sync --onlyvisible --name 'Vorlank1.0版' | head -n 1)
+xdotool mousemove --window "$window" 250 180 click 1
+box=$(timeout 10 xdotool search --sync --onlyvisible --name '^Vorlank$' | head -n 1 || true)
+[ -n "$box" ] || { echo "FAIL: no box when the address could not be opened"; exit 1; }
+echo "2 passed, 0 failed"

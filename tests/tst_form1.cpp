@@ -10,10 +10,41 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRawFont>
+#include <QStyleOptionGroupBox>
 #include <QTest>
 #include <QTimer>
 
+#include <stdexcept>
+
 using namespace vorlank;
+
+namespace
+{
+// A generator that fails as the checked arithmetic does, to reach the handlers' error path.
+class FailingRandom final : public runtime::RandomSource
+{
+public:
+    void reseed() override { }
+    float next() override { throw runtime::OverflowError("overflow in 32-bit multiplication"); }
+};
+
+// The faces whose forms are the mainland's for every character the window shows.
+bool isSimplifiedChineseFace(const QString &family)
+{
+    return family == QStringLiteral("SimSun") || family == QStringLiteral("AR PL UMing CN")
+        || family.endsWith(QStringLiteral(" SC"));
+}
+
+struct BoxSeen {
+    QString title;
+    QString text;
+    QString button;
+    QString family;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    int buttons = 0;
+    bool selectable = false;
+};
+} // namespace
 
 class Form1Test : public QObject
 {
@@ -45,7 +76,28 @@ class Form1Test : public QObject
         });
     }
 
+    // Dismisses the next message box once it is up, remembering what it showed.
+    void dismissBoxWhenShown(BoxSeen *seen)
+    {
+        QTimer::singleShot(0, this, [=] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            QVERIFY(box);
+            seen->title = box->windowTitle();
+            seen->text = box->text();
+            seen->icon = box->icon();
+            seen->buttons = static_cast<int>(box->buttons().size());
+            seen->button = box->buttons().value(0)->text();
+            seen->family
+                = QFontInfo(box->findChild<QLabel *>(QStringLiteral("qt_msgbox_label"))->font())
+                      .family();
+            seen->selectable = box->textInteractionFlags() & Qt::TextSelectableByMouse;
+            box->buttons().value(0)->click();
+        });
+    }
+
 private slots:
+    void initTestCase() { ui::qt::applyChineseConventions(); }
+
     void init()
     {
         shell.calls.clear();
@@ -197,9 +249,7 @@ private slots:
     {
         const QFont font = ui::qt::characterFont();
         const QString family = QFontInfo(font).family();
-        QVERIFY2(
-            family == QStringLiteral("SimSun") || family == QStringLiteral("Noto Serif CJK SC"),
-            qPrintable(family));
+        QVERIFY2(isSimplifiedChineseFace(family), qPrintable(family));
         const QRawFont raw = QRawFont::fromFont(font);
         QVERIFY(raw.isValid());
         QString missing;
@@ -209,6 +259,119 @@ private slots:
                 if (!raw.supportsCharacter(row[0]))
                     missing += row[0];
         QVERIFY2(missing.isEmpty(), qPrintable(missing));
+    }
+
+    // Outside a Chinese locale too (CTest runs this under C.UTF-8), every text takes Simplified
+    // Chinese forms and the box reads as on a Chinese desktop.
+    void theEndMessageIsChineseWhateverTheLocale()
+    {
+        QCOMPARE(QLocale::system().language(), QLocale::C);
+        element<QRadioButton>("Option1(0)")->click();
+        element<QPushButton>("Command4")->click();
+        for (int i = 0; i < 90; ++i)
+            element<QPushButton>("Command3")->click();
+        BoxSeen seen;
+        dismissBoxWhenShown(&seen);
+        element<QPushButton>("Command3")->click();
+        QCOMPARE(seen.text, QStringLiteral("测试完毕！你认识6734个字！"));
+        QVERIFY2(isSimplifiedChineseFace(seen.family), qPrintable(seen.family));
+        QCOMPARE(seen.button, QStringLiteral("确定"));
+        for (const QWidget *w : form->findChildren<QWidget *>())
+            QVERIFY2(isSimplifiedChineseFace(QFontInfo(w->font()).family()),
+                qPrintable(w->objectName() + QLatin1Char(' ') + QFontInfo(w->font()).family()));
+    }
+
+    // The layout was drawn for SimSun's 12-pixel lines: with the window's face every text fits
+    // its box, and nothing inside a frame covers the frame's title or border.
+    void everyTextFitsItsBoxAndEveryFrameItsContents()
+    {
+        QCOMPARE(QFontMetrics(form->font()).lineSpacing(), 12);
+        for (const QLabel *l : form->findChildren<QLabel *>()) {
+            if (l->text().isEmpty())
+                continue;
+            const int needed
+                = l->wordWrap() ? l->heightForWidth(l->width()) : QFontInfo(l->font()).pixelSize();
+            QVERIFY2(needed <= l->height(),
+                qPrintable(QStringLiteral("%1 needs %2 px, has %3")
+                               .arg(l->objectName())
+                               .arg(needed)
+                               .arg(l->height())));
+            if (!l->wordWrap())
+                QVERIFY(QFontMetrics(l->font()).horizontalAdvance(l->text()) <= l->width());
+        }
+        for (QGroupBox *frame : form->findChildren<QGroupBox *>()) {
+            QStyleOptionGroupBox option;
+            option.initFrom(frame);
+            option.text = frame->title();
+            option.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
+            option.lineWidth = 1;
+            const QStyle *style = frame->style();
+            // Inside the border, below the title.
+            const QRect inside = style->subControlRect(
+                QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxContents, frame);
+            const QRect title = style->subControlRect(
+                QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, frame);
+            for (const QWidget *child :
+                frame->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+                const QRect r = child->geometry();
+                QVERIFY2(inside.contains(r) && !title.intersects(r),
+                    qPrintable(QStringLiteral("%1 at %2,%3 outside %4,%5 %6x%7")
+                                   .arg(child->objectName())
+                                   .arg(r.x())
+                                   .arg(r.y())
+                                   .arg(inside.x())
+                                   .arg(inside.y())
+                                   .arg(inside.width())
+                                   .arg(inside.height())));
+            }
+        }
+    }
+
+    void enterPressesTheFocusedButtonAndTheIconHasEverySize()
+    {
+        QCOMPARE(QApplication::focusWidget(), element("Command4"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QCOMPARE(form->model().testState().currentIndex, 1);
+        element<QRadioButton>("Option1(0)")->setChecked(true);
+        element("Command3")->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Enter);
+        QCOMPARE(form->windowTitle(), QStringLiteral("你认识74个字！"));
+
+        const QList<QSize> sizes = form->windowIcon().availableSizes();
+        QVERIFY(sizes.contains(QSize(16, 16)));
+        QVERIFY(sizes.contains(QSize(48, 48)));
+        QVERIFY(sizes.contains(QSize(256, 256)));
+    }
+
+    // The Qt hand-over reports a desktop that cannot open the address; the user gets it to copy.
+    void anAddressTheDesktopCannotOpenIsShownToCopy()
+    {
+        shell.opens = false;
+        BoxSeen seen;
+        dismissBoxWhenShown(&seen);
+        element<QPushButton>("Command1")->click();
+        shell.opens = true;
+        QCOMPARE(seen.title, QStringLiteral("Vorlank"));
+        QVERIFY2(seen.text.contains(QStringLiteral("/s?wd=%C8%CB&select=0&tn=qorvex_pg")),
+            qPrintable(seen.text));
+        QVERIFY(seen.selectable);
+    }
+
+    // A failure inside a handler is shown, and the window carries on.
+    void aFailingHandlerIsReportedAndTheWindowCarriesOn()
+    {
+        FailingRandom failing;
+        ui::qt::Form1Widget broken(shell, failing);
+        broken.show();
+        BoxSeen seen;
+        dismissBoxWhenShown(&seen);
+        broken.findChild<QPushButton *>(QStringLiteral("Command4"))->click();
+        QCOMPARE(seen.title, QStringLiteral("Vorlank"));
+        QVERIFY2(seen.text.contains(QStringLiteral("overflow")), qPrintable(seen.text));
+        QCOMPARE(seen.icon, QMessageBox::Warning);
+        broken.findChild<QPushButton *>(QStringLiteral("Command1"))->click();
+        QCOMPARE(shell.calls.size(), 1);
+        QCOMPARE(broken.windowTitle(), QStringLiteral("Vorlank1.0版"));
     }
 };
 

@@ -4,11 +4,14 @@
 #include "fonts.h"
 #include "qt_text.h"
 
+#include <QApplication>
 #include <QGroupBox>
 #include <QHash>
 #include <QIcon>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
+#include <QStyleFactory>
 
 #include <algorithm>
 
@@ -47,12 +50,28 @@ QLabel *label(const Element &e, QWidget *parent)
     return l;
 }
 
+// The frames are drawn as in a classic dialog, the border through the middle of the title, which
+// is what their contents' positions were laid out for. Other styles put the title above the
+// border and the border under the first row of contents.
+QStyle *classicFrameStyle()
+{
+    static QStyle *style = [] {
+        QStyle *classic = QStyleFactory::create(QStringLiteral("Windows"));
+        classic->setParent(qApp);
+        return classic;
+    }();
+    return style;
+}
+
 QWidget *create(const Element &e, QWidget *parent)
 {
     const QString caption = toQString(e.caption);
     switch (e.kind) {
-    case Kind::GroupBox:
-        return new QGroupBox(caption, parent);
+    case Kind::GroupBox: {
+        auto *frame = new QGroupBox(caption, parent);
+        frame->setStyle(classicFrameStyle());
+        return frame;
+    }
     case Kind::OptionButton:
         return new QRadioButton(caption, parent);
     case Kind::Button: {
