@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFontDatabase>
+#include <QImageReader>
 #include <QLibraryInfo>
 #include <QStringList>
 #include <QTranslator>
@@ -48,11 +49,20 @@ void applyChineseConventions()
         QApplication::installTranslator(&qtTexts);
 }
 
+QPixmap picture(const QString &resource)
+{
+    // A fixed format keeps Qt from probing the content with, and so loading, every image plugin
+    // installed; PNG is decoded by Qt itself.
+    QImageReader reader(resource, "PNG");
+    reader.setAutoDetectImageFormat(false);
+    return QPixmap::fromImage(reader.read());
+}
+
 QIcon windowIcon()
 {
     QIcon icon;
     for (const int size : { 16, 32, 48, 64, 128, 256 })
-        icon.addFile(QStringLiteral(":/assets/icons/vorlank-%1.png").arg(size), QSize(size, size));
+        icon.addPixmap(picture(QStringLiteral(":/assets/icons/vorlank-%1.png").arg(size)));
     return icon;
 }
 

@@ -1,9 +1,10 @@
-// The window's faces and icon. Every face is a Simplified Chinese one, whatever the locale, so
+// The window's faces, icon and pictures. Every face is a Simplified Chinese one, whatever the locale, so
 // that shared characters take their mainland forms.
 #pragma once
 
 #include <QFont>
 #include <QIcon>
+#include <QPixmap>
 
 namespace vorlank::ui::qt
 {
@@ -20,6 +21,9 @@ QFont characterFont();
 // Chinese desktop, whatever the locale: the window face for every widget and Qt's Simplified
 // Chinese translation where it is installed.
 void applyChineseConventions();
+
+// A PNG picture of the program's resources, decoded by Qt itself.
+QPixmap picture(const QString &resource);
 
 // The window icon: the 16-pixel design and larger renderings for task switchers.
 QIcon windowIcon();

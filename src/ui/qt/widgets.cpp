@@ -31,7 +31,7 @@ QLabel *label(const Element &e, QWidget *parent)
     QLabel *l = e.click == Action::None ? new QLabel(parent) : new ClickableLabel(parent);
     if (e.kind == Kind::Picture) {
         const bool first = e.click == Action::OpenFirstProduct;
-        l->setPixmap(QPixmap(first ? QStringLiteral(":/assets/product1.png")
+        l->setPixmap(picture(first ? QStringLiteral(":/assets/product1.png")
                                    : QStringLiteral(":/assets/product2.png")));
         l->setAccessibleName(toQString(first ? texts::firstProduct : texts::secondProduct));
     } else {
