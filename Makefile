@@ -36,13 +36,15 @@ test-asan: test-deps
 tidy: test-deps build
 	tools/run-clang-tidy $(BUILD)
 
-# The Windows program, cross-built with mingw-w64: build-windows/Vorlank.exe.
+# The Windows program, cross-built with mingw-w64: build-windows/Vorlank.exe, and the download
+# build-windows/Vorlank-1.0-win64.zip.
 windows:
 	@tools/install-deps windows
 	cmake -S . -B build-windows -DCMAKE_BUILD_TYPE=MinSizeRel \
 		-DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-mingw.cmake \
 		-DCMAKE_INTERPROCEDURAL_OPTIMIZATION=ON $(CMAKE_FLAGS)
 	cmake --build build-windows --parallel 2
+	cd build-windows && cpack -G ZIP > /dev/null
 
 clean:
 	rm -rf $(BUILD) build-asan build-windows
