@@ -135,4 +135,15 @@ case "$first $second" in
 https://*/item.htm?id=*" "https://*/item.htm?id=*) [ "$first" != "$second" ] && pass || fail "one page for both products" ;;
 *) fail "product pages '$first' and '$second'" ;;
 esac
+
+# At 144 dpi the window scales its twips with the display: 9315 x 6045 twips are 932 x 605 pixels.
+wineserver -k
+wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 144 /f >/dev/null 2>&1
+wineserver -w
+wine "$exe" >/dev/null 2>&1 &
+window=$(timeout 60 xdotool search --sync --onlyvisible --name '^Vorlank1\.0版$' | head -n 1 || true)
+expect "$(xdotool getwindowgeometry "$window" | sed -n 's/.*Geometry: //p')" 932x605 "client area at 144 dpi"
+wineserver -k
+wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 96 /f >/dev/null 2>&1
+wineserver -w
 finish
