@@ -41,8 +41,9 @@ private slots:
     {
         QFETCH(int, known);
         QFETCH(bool, logistic);
-        const Reader reader = logistic ? logisticReader(known, 300, simulation.ranks())
-                                       : topReader(static_cast<std::size_t>(known), simulation.ranks());
+        const Reader reader = logistic
+            ? logisticReader(known, 300, simulation.ranks())
+            : topReader(static_cast<std::size_t>(known), simulation.ranks());
         if (!logistic && known == 730)
             QCOMPARE(simulation.expectedEstimate(reader), 518.0);
         const Summary s = summarise(reader, simulation.run(reader, 4000));

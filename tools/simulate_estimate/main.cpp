@@ -13,7 +13,8 @@ using namespace vorlank::simulation;
 
 namespace
 {
-constexpr double logisticSlope = 300; // ranks over which the chance of knowing falls from 73% to 27%
+constexpr double logisticSlope
+    = 300; // ranks over which the chance of knowing falls from 73% to 27%
 
 void printRow(const char *kind, const Summary &s)
 {

@@ -152,8 +152,8 @@ Summary summarise(const Reader &reader, const std::vector<std::int32_t> &estimat
     Summary s;
     s.trueKnown = reader.trueKnown();
     const auto deviation = [](const std::vector<double> &values) {
-        const double mean
-            = std::accumulate(values.begin(), values.end(), 0.0) / static_cast<double>(values.size());
+        const double mean = std::accumulate(values.begin(), values.end(), 0.0)
+            / static_cast<double>(values.size());
         double squares = 0;
         for (const double v : values)
             squares += (v - mean) * (v - mean);

@@ -12,7 +12,8 @@
 #include <exception>
 #include <string>
 
-int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR /*commandLine*/, int show)
+int WINAPI wWinMain(
+    HINSTANCE hInstance, HINSTANCE /*hPrevInstance*/, PWSTR /*lpCmdLine*/, int nShowCmd)
 {
     INITCOMMONCONTROLSEX controls { sizeof controls, ICC_STANDARD_CLASSES };
     InitCommonControlsEx(&controls);
@@ -23,8 +24,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR /*commandL
     vorlank::runtime::ClockRandom random;
     int status = 0;
     try {
-        vorlank::ui::win32::Form1Window window(instance, vorlank::launch::windowsShell(), random);
-        window.show(show);
+        vorlank::ui::win32::Form1Window window(hInstance, vorlank::launch::windowsShell(), random);
+        window.show(nShowCmd);
         MSG message;
         while (GetMessageW(&message, nullptr, 0, 0) > 0) {
             // Tab, the arrow keys, Space and Enter as in any dialog.
