@@ -18,8 +18,10 @@ failed=0
 pass() { passed=$((passed + 1)); }
 fail() { failed=$((failed + 1)); echo "FAIL: $*"; }
 expect() { if [ "$1" = "$2" ]; then pass; else fail "$3: '$1', expected '$2'"; fi; }
+# Wine must be gone before the X server is, however the script ends.
+trap 'wineserver -k 2>/dev/null || true' EXIT
 finish() {
-    wineserver -k 2>/dev/null || true # before the X server goes
+    wineserver -k 2>/dev/null || true
     echo "$passed passed, $failed failed"
     [ "$failed" -eq 0 ]
 }
