@@ -82,7 +82,8 @@ NativeKind nativeKind(const Element &e, bool firstOption)
         // The first option opens the group the arrow keys move through.
         return { L"BUTTON", BS_AUTORADIOBUTTON | (firstOption ? WS_GROUP | WS_TABSTOP : 0U) };
     case Kind::Button:
-        return { L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP | WS_GROUP };
+        // BS_NOTIFY: the window hears of focus changes, to show the focused button as default.
+        return { L"BUTTON", BS_PUSHBUTTON | BS_NOTIFY | WS_TABSTOP | WS_GROUP };
     case Kind::Picture:
         return { L"STATIC", SS_BITMAP | SS_REALSIZECONTROL | SS_NOTIFY | WS_GROUP };
     case Kind::Label:
@@ -256,9 +257,20 @@ void Form1Window::command(int id, int code)
         return;
     }
     const auto index = static_cast<std::size_t>(id - firstControlId);
-    if (id < firstControlId || index >= elements().size() || code != BN_CLICKED) // = STN_CLICKED
+    if (id < firstControlId || index >= elements().size())
         return;
-    model_->click(elements()[index].click);
+    if (code == BN_SETFOCUS || code == BN_KILLFOCUS) {
+        // As in a dialog, the focused push button is the one Enter presses, and looks it.
+        if (const HWND button = control(elements()[index].name))
+            SendMessageW(
+                button, BM_SETSTYLE, code == BN_SETFOCUS ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, TRUE);
+        return;
+    }
+    // A notifying button reports the second of two quick clicks as a double click: still a click.
+    const bool doubleClickedButton
+        = code == BN_DOUBLECLICKED && elements()[index].kind == Kind::Button;
+    if (code == BN_CLICKED || doubleClickedButton) // BN_CLICKED = STN_CLICKED for the labels
+        model_->click(elements()[index].click);
 }
 
 std::u16string Form1Window::title() const
