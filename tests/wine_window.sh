@@ -36,6 +36,15 @@ if wine "$1/gbk_cases.exe" > "$scratch/gbk_cases.log" 2>&1; then pass; else
     fail "GBK cases under Wine: $(cat "$scratch/gbk_cases.log")"
 fi
 
+# The first visible window titled $1, waiting up to $2 seconds; a window that goes away while the
+# search runs makes one search fail, so search again.
+find_window() {
+    for _ in $(seq $(($2 * 5))); do
+        found=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1 || true)
+        [ -n "$found" ] && { echo "$found"; return 0; }
+        sleep 0.2
+    done
+}
 recorder="$scratch/recorder"
 mkdir -p "$recorder"
 cat > "$recorder/xdg-open" <<'OPENER'
@@ -45,7 +54,7 @@ OPENER
 chmod +x "$recorder/xdg-open"
 rm -f "$recorder/opened"
 PATH="$recorder:$PATH" wine "$exe" >/dev/null 2>&1 &
-window=$(timeout 60 xdotool search --sync --onlyvisible --name '^Vorlank1\.0版$' | head -n 1 || true)
+window=$(find_window '^Vorlank1\.0版$' 60)
 [ -n "$window" ] || { fail "no window titled Vorlank1.0版"; finish; exit 1; }
 sleep 1
 title() { xdotool getwindowname "$window"; }
@@ -57,10 +66,10 @@ title_once() {
 # The number of visible end message boxes, once it is $1 or after 10 s.
 boxes_once() {
     for _ in $(seq 100); do
-        [ "$(xdotool search --onlyvisible --name '^Vorlank$' | wc -l)" = "$1" ] && break
+        [ "$(xdotool search --onlyvisible --name '^Vorlank$' 2>/dev/null | wc -l)" = "$1" ] && break
         sleep 0.1
     done
-    xdotool search --onlyvisible --name '^Vorlank$' | wc -l
+    xdotool search --onlyvisible --name '^Vorlank$' 2>/dev/null | wc -l
 }
 click() { xdotool mousemove --window "$window" "$1" "$2" click 1; }
 # Time for the window to take what was sent, before checking that it changed nothing.
@@ -75,8 +84,12 @@ import -window "$window" "$scratch/start.png"
 
 # The look-up before any test sends 人; Wine decodes the GBK address with code page 936.
 # shellcheck disable=SC2086
-click $lookup
-for _ in $(seq 50); do [ -s "$recorder/opened" ] && break; sleep 0.1; done
+# A window just mapped may not take a click yet: click again until the address arrives.
+for _ in 1 2 3; do
+    click $lookup
+    for _ in $(seq 30); do [ -s "$recorder/opened" ] && break; sleep 0.1; done
+    [ -s "$recorder/opened" ] && break
+done
 expect "$(sed -n 1p "$recorder/opened" 2>/dev/null)" \
     'https://dict.baidu.com/s?wd=人&select=0&tn=qorvex_pg' "look-up before a test"
 
@@ -94,7 +107,7 @@ expect "$(sed -n 1p "$recorder/opened" 2>/dev/null)" \
     import -window "$window" "$scratch/during.png"
     click $submit # the 91st answer counts, then the end message
 }
-box=$(timeout 10 xdotool search --sync --onlyvisible --name '^Vorlank$' | head -n 1 || true)
+box=$(find_window '^Vorlank$' 10)
 if [ -n "$box" ]; then pass; else fail "no end message box titled Vorlank"; fi
 expect "$(title_once '你认识6734个字！')" '你认识6734个字！' "the 91st answer"
 import -window root "$scratch/end.png"
@@ -143,7 +156,7 @@ wineserver -k
 wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 144 /f >/dev/null 2>&1
 wineserver -w
 wine "$exe" >/dev/null 2>&1 &
-window=$(timeout 60 xdotool search --sync --onlyvisible --name '^Vorlank1\.0版$' | head -n 1 || true)
+window=$(find_window '^Vorlank1\.0版$' 60)
 expect "$(xdotool getwindowgeometry "$window" | sed -n 's/.*Geometry: //p')" 932x605 "client area at 144 dpi"
 wineserver -k
 wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 96 /f >/dev/null 2>&1
