@@ -1,6 +1,6 @@
 #include "fakes.h"
 #include "quiz/quiz.h"
-#include "ui/qt/fonts.h"
+#include "ui/qt/appearance.h"
 #include "ui/qt/form1_widget.h"
 
 #include <QApplication>

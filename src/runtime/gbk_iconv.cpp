@@ -5,7 +5,6 @@
 #include <iconv.h>
 
 #include <bit>
-#include <cerrno>
 
 namespace vorlank::runtime::codec
 {
@@ -18,9 +17,10 @@ constexpr const char *utf16 = std::endian::native == std::endian::little ? "UTF-
 template <typename Out>
 bool convert(const char *to, const char *fromCode, const char *from, std::size_t size, Out &out)
 {
+    // NOLINTNEXTLINE(performance-no-int-to-ptr): iconv's own error value
+    const auto failed = reinterpret_cast<iconv_t>(-1);
     iconv_t cd = iconv_open(to, fromCode);
-    if (cd
-        == reinterpret_cast<iconv_t>(-1)) // NOLINT(performance-no-int-to-ptr): iconv's error value
+    if (cd == failed)
         return false;
     std::string buffer(size * 4 + 8, '\0');
     char *in = const_cast<char *>(from); // iconv's signature; the input is not written

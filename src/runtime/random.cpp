@@ -35,11 +35,15 @@ void ClockRandom::reseed()
     state_ = splitMix(mix);
 }
 
+float unitFloat(std::uint64_t bits)
+{
+    constexpr float scale = 1.0f / 16777216.0f;
+    return static_cast<float>(bits >> 40U) * scale;
+}
+
 float ClockRandom::next()
 {
-    // 24 bits fill a float's mantissa exactly: the largest value is 1 - 2^-24.
-    constexpr float scale = 1.0f / 16777216.0f;
-    return static_cast<float>(splitMix(state_) >> 40) * scale;
+    return unitFloat(splitMix(state_));
 }
 
 } // namespace vorlank::runtime

@@ -64,6 +64,10 @@ std::u16string decimalText(std::int32_t value);
 std::u16string decodeGbk(std::string_view bytes);
 std::string encodeGbk(std::u16string_view text);
 
+// The 24 high bits of `bits` as a float in [0, 1): they fill a float's mantissa exactly, so every
+// value is exact and the largest is 1 − 2⁻²⁴.
+float unitFloat(std::uint64_t bits);
+
 // The pseudo-random generator as the test draw sees it. Tests substitute their own values.
 class RandomSource
 {

@@ -22,11 +22,7 @@ public:
     {
     }
     void reseed() override { }
-    float next() override
-    {
-        constexpr float scale = 1.0F / 16777216.0F;
-        return static_cast<float>(engine_() >> 40U) * scale;
-    }
+    float next() override { return runtime::unitFloat(engine_()); }
 
 private:
     std::mt19937_64 engine_;

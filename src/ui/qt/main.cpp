@@ -1,4 +1,4 @@
-#include "fonts.h"
+#include "appearance.h"
 #include "form1_widget.h"
 #include "runtime/runtime.h"
 

@@ -1,7 +1,7 @@
 #include "widgets.h"
 
+#include "appearance.h"
 #include "clickable_label.h"
-#include "fonts.h"
 #include "qt_text.h"
 
 #include <QApplication>

@@ -1,4 +1,4 @@
-#include "fonts.h"
+#include "appearance.h"
 
 #include <QApplication>
 #include <QFontDatabase>

@@ -1,5 +1,5 @@
-// The window's faces, icon and pictures. Every face is a Simplified Chinese one, whatever the
-// locale, so that shared characters take their mainland forms.
+// The window's look: its faces, icon and pictures, and Qt's own texts. Every face is a
+// Simplified Chinese one, whatever the locale, so that shared characters take their mainland forms.
 #pragma once
 
 #include <QFont>
