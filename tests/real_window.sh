@@ -26,7 +26,7 @@ find_window() {
 PATH="$scratch:$PATH" XDG_RUNTIME_DIR="$scratch" QT_DEBUG_PLUGINS=1 "$program" 2>"$scratch/log" &
 pid=$!
 window=$(find_window 'Vorlank1.0版')
-[ -n "$window" ] || { echo "FAIL: no window titled Vorlank1.0版"; exit 1; }
+[ -n "$window" ] || { echo "FAIL: no window titled Vorlank1.0版"; cat "$scratch/log"; exit 1; }
 
 # "查询此字" sits at 208,152 px (3120,2280 twips) and is 89 x 57 px. A window that has just been
 # mapped may not take a click yet (slowly, under the sanitizers): click again until it answers.
@@ -54,9 +54,13 @@ fi
 
 # No opener on PATH: the desktop cannot take the address, and the user is told so.
 mkdir "$scratch/nothing"
-PATH="$scratch/nothing" XDG_RUNTIME_DIR="$scratch" "$program" 2>/dev/null &
+PATH="$scratch/nothing" XDG_RUNTIME_DIR="$scratch" "$program" 2>"$scratch/log2" &
 pid=$!
 window=$(find_window 'Vorlank1.0版')
 box_shown() { xdotool search --onlyvisible --name '^Vorlank$' >/dev/null 2>&1; }
-lookup box_shown || { echo "FAIL: no box when the address could not be opened"; exit 1; }
+lookup box_shown || {
+    echo "FAIL: no box when the address could not be opened (window: ${window:-none})"
+    cat "$scratch/log2"
+    exit 1
+}
 echo "3 passed, 0 failed"

@@ -19,13 +19,16 @@ pass() { passed=$((passed + 1)); }
 fail() { failed=$((failed + 1)); echo "FAIL: $*"; }
 expect() { if [ "$1" = "$2" ]; then pass; else fail "$3: '$1', expected '$2'"; fi; }
 # Wine must be gone before the X server is, however the script ends.
-trap 'wineserver -k 2>/dev/null || true' EXIT
+# (-k asks the server to go; -w waits until it has, so that a next run does not meet it dying.)
+stop_wine() { wineserver -k 2>/dev/null || true; wineserver -w 2>/dev/null || true; }
+trap stop_wine EXIT
 finish() {
-    wineserver -k 2>/dev/null || true
+    stop_wine
     echo "$passed passed, $failed failed"
     [ "$failed" -eq 0 ]
 }
 
+stop_wine # a server left by an earlier run of this prefix
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
     DISPLAY='' wineboot -i >/dev/null 2>&1
     wineserver -w
@@ -152,13 +155,13 @@ https://*/item.htm?id=*" "https://*/item.htm?id=*) [ "$first" != "$second" ] && 
 esac
 
 # At 144 dpi the window scales its twips with the display: 9315 x 6045 twips are 932 x 605 pixels.
-wineserver -k
+stop_wine
 wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 144 /f >/dev/null 2>&1
 wineserver -w
 wine "$exe" >/dev/null 2>&1 &
 window=$(find_window '^Vorlank1\.0版$' 60)
 expect "$(xdotool getwindowgeometry "$window" | sed -n 's/.*Geometry: //p')" 932x605 "client area at 144 dpi"
-wineserver -k
+stop_wine
 wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 96 /f >/dev/null 2>&1
 wineserver -w
 finish
