@@ -3,14 +3,21 @@
 #include "ui/qt/appearance.h"
 #include "ui/qt/form1_widget.h"
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
+#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRawFont>
+#include <QStyleOptionButton>
 #include <QStyleOptionGroupBox>
+#include <QTemporaryDir>
+#include <QElapsedTimer>
 #include <QTest>
 #include <QTimer>
 
@@ -42,8 +49,25 @@ struct BoxSeen {
     QString family;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     int buttons = 0;
-    bool selectable = false;
+    bool problem = false; // the problem box, not a message box
+    bool selected = false; // its detail is selected, with the keyboard focus
+    bool messageFits = false; // its message's every glyph lies within its lines
+    QImage field; // the detail as drawn
+    QImage fieldWithoutUnderscores; // the same with each "_" replaced by a space
 };
+
+// The number of rows of `image` with ink in them.
+int inkRows(const QImage &image)
+{
+    int rows = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        bool ink = false;
+        for (int x = 0; x < image.width() && !ink; ++x)
+            ink = qGray(image.pixel(x, y)) < 128;
+        rows += ink;
+    }
+    return rows;
+}
 } // namespace
 
 class Form1Test : public QObject
@@ -79,10 +103,27 @@ class Form1Test : public QObject
     // Dismisses the next message box once it is up, remembering what it showed.
     void dismissBoxWhenShown(BoxSeen *seen)
     {
-        QTimer::singleShot(0, this, [=] {
-            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-            QVERIFY(box);
-            seen->title = box->windowTitle();
+        QTimer::singleShot(0, this, [this, seen] { dismissBox(seen); });
+    }
+
+    // Watches for message boxes for as long as the timer lives, dismissing each.
+    std::unique_ptr<QTimer> watchForBoxes(BoxSeen *seen)
+    {
+        auto timer = std::make_unique<QTimer>();
+        connect(timer.get(), &QTimer::timeout, this, [this, seen] {
+            if (QApplication::activeModalWidget())
+                dismissBox(seen);
+        });
+        timer->start(20);
+        return timer;
+    }
+
+    void dismissBox(BoxSeen *seen)
+    {
+        QWidget *modal = QApplication::activeModalWidget();
+        QVERIFY(modal);
+        seen->title = modal->windowTitle();
+        if (auto *box = qobject_cast<QMessageBox *>(modal)) {
             seen->text = box->text();
             seen->icon = box->icon();
             seen->buttons = static_cast<int>(box->buttons().size());
@@ -90,9 +131,36 @@ class Form1Test : public QObject
             seen->family
                 = QFontInfo(box->findChild<QLabel *>(QStringLiteral("qt_msgbox_label"))->font())
                       .family();
-            seen->selectable = box->textInteractionFlags() & Qt::TextSelectableByMouse;
             box->buttons().value(0)->click();
-        });
+            return;
+        }
+        // The problem box: its message, and the detail in a field, selected to copy.
+        auto *message = modal->findChild<QLabel *>(QStringLiteral("message"));
+        auto *field = modal->findChild<QLineEdit *>(QStringLiteral("detail"));
+        QVERIFY(message && field);
+        seen->text = message->text() + QLatin1Char('\n') + field->text();
+        seen->problem = true;
+        seen->selected = modal->focusWidget() == field && field->selectedText() == field->text();
+        seen->family = QFontInfo(field->font()).family();
+        seen->field = field->grab().toImage();
+        field->setText(field->text().replace(QLatin1Char('_'), QLatin1Char(' ')));
+        seen->fieldWithoutUnderscores = field->grab().toImage();
+        const QList<QAbstractButton *> buttons
+            = modal->findChild<QDialogButtonBox *>()->buttons();
+        seen->buttons = static_cast<int>(buttons.size());
+        seen->button = buttons.value(0)->text();
+        // Whether the message is drawn whole: as many rows of ink as the same text has when drawn
+        // with room to spare.
+        const QImage drawn = message->grab().toImage();
+        QImage free(drawn.width(), drawn.height() * 3, QImage::Format_RGB32);
+        free.fill(Qt::white);
+        QPainter painter(&free);
+        painter.setFont(message->font());
+        painter.drawText(QRect(0, drawn.height(), drawn.width(), drawn.height() * 2),
+            Qt::AlignLeft | Qt::AlignTop, message->text());
+        painter.end();
+        seen->messageFits = inkRows(drawn) == inkRows(free);
+        buttons.value(0)->click();
     }
 
 private slots:
@@ -159,6 +227,43 @@ private slots:
         QVERIFY(form->rect().contains(w->mapTo(form.get(), w->rect().bottomRight())));
     }
 
+    // Where two clickable elements' rectangles overlap (the answer options do), every pixel of
+    // each one's indicator takes that element's click, and so does its text.
+    void overlappingElementsEachTakeTheirOwnClicks()
+    {
+        int pairs = 0;
+        const auto clickable = form->findChildren<QAbstractButton *>();
+        for (QAbstractButton *a : clickable) {
+            for (QAbstractButton *b : clickable) {
+                if (a == b || a->parentWidget() != b->parentWidget()
+                    || !a->geometry().intersects(b->geometry()))
+                    continue;
+                ++pairs;
+                QWidget *parent = a->parentWidget();
+                QStyleOptionButton option;
+                option.initFrom(a);
+                option.text = a->text();
+                for (const auto part : { QStyle::SE_RadioButtonIndicator,
+                         QStyle::SE_RadioButtonClickRect }) {
+                    const QRect r = a->style()->subElementRect(part, &option, a);
+                    for (int x = r.left(); x <= r.right(); ++x) {
+                        const QPoint at = a->mapTo(parent, QPoint(x, r.center().y()));
+                        QWidget *hit = parent->childAt(at);
+                        QVERIFY2(hit == a,
+                            qPrintable(QStringLiteral("%1 at x %2 goes to %3")
+                                           .arg(a->objectName())
+                                           .arg(a->mapTo(form.get(), QPoint(x, 0)).x())
+                                           .arg(hit ? hit->objectName() : QStringLiteral("none"))));
+                        b->setChecked(true);
+                        QTest::mouseClick(hit, Qt::LeftButton, {}, hit->mapFrom(parent, at));
+                        QVERIFY2(a->isChecked(), qPrintable(a->objectName()));
+                    }
+                }
+            }
+        }
+        QCOMPARE(pairs, 2);
+    }
+
     void captionsReadAsDesigned()
     {
         QCOMPARE(element<QPushButton>("Command4")->text(), QStringLiteral("开始测试"));
@@ -217,12 +322,13 @@ private slots:
     {
         QTest::mouseClick(element("Command1"), Qt::LeftButton);
         QCOMPARE(shell.calls.size(), 1);
-        QVERIFY(q(shell.calls[0].target).contains("wd=\xC8\xCB&"));
+        QVERIFY(q(shell.calls[0].target).contains("wd=%C8%CB&"));
         QTest::mouseClick(element("Command4"), Qt::LeftButton);
         QTest::mouseClick(element("Command1"), Qt::LeftButton);
-        QVERIFY(
-            q(shell.calls[1].target)
-                .contains("wd=" + q(runtime::encodeGbk(label("Label2").toStdU16String())) + "&"));
+        QVERIFY(q(shell.calls[1].target)
+                    .contains("wd="
+                        + q(runtime::encodeGbk(label("Label2").toStdU16String())).toPercentEncoding()
+                        + "&"));
         for (const char *name : { "Image1", "Label5", "Image2", "Label6" })
             QTest::mouseClick(element(name), Qt::LeftButton);
         QCOMPARE(shell.calls.size(), 6);
@@ -352,9 +458,81 @@ private slots:
         element<QPushButton>("Command1")->click();
         shell.opens = true;
         QCOMPARE(seen.title, QStringLiteral("Vorlank"));
-        QVERIFY2(seen.text.contains(QStringLiteral("/s?wd=%C8%CB&select=0&tn=qorvex_pg")),
+        QVERIFY2(seen.text.endsWith(QStringLiteral(
+                     "\nhttps://dict.baidu.com/s?wd=%C8%CB&select=0&tn=qorvex_pg")),
             qPrintable(seen.text));
-        QVERIFY(seen.selectable);
+        QVERIFY(seen.selected);
+        QVERIFY2(isSimplifiedChineseFace(seen.family), qPrintable(seen.family));
+        QCOMPARE(seen.button, QStringLiteral("确定"));
+    }
+
+    // Every character in the box is drawn whole: the underscore of the address, which the
+    // window face puts below its descent, and the Chinese line above it.
+    void theBoxDrawsEveryCharacterWhole()
+    {
+        shell.opens = false;
+        BoxSeen seen;
+        dismissBoxWhenShown(&seen);
+        element<QPushButton>("Command1")->click();
+        shell.opens = true;
+        QVERIFY(seen.problem);
+        QVERIFY(seen.field != seen.fieldWithoutUnderscores);
+        QVERIFY(seen.messageFits);
+    }
+
+    // The desktop's opener is watched, not waited for. One that ends with an error (xdg-open
+    // exits 3 when it finds no browser) gets the user the address to copy; one that succeeds
+    // shows nothing; while a slow one runs, the window answers.
+    void theDesktopsOpenerIsWatchedNotWaitedFor_data()
+    {
+        QTest::addColumn<int>("seconds");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<bool>("box");
+        QTest::newRow("exits 3") << 0 << 3 << true;
+        QTest::newRow("exits 0") << 0 << 0 << false;
+        QTest::newRow("sleeps") << 1 << 0 << false;
+    }
+    void theDesktopsOpenerIsWatchedNotWaitedFor()
+    {
+        QFETCH(int, seconds);
+        QFETCH(int, status);
+        QFETCH(bool, box);
+        QTemporaryDir dir;
+        QFile opener(dir.filePath(QStringLiteral("xdg-open")));
+        QVERIFY(opener.open(QIODevice::WriteOnly));
+        opener.write(QStringLiteral("#!/bin/sh\nprintf '%s\\n' \"$@\" > \"$(dirname \"$0\")/opened\"\n"
+                                    "sleep %1\ntouch \"$(dirname \"$0\")/ended\"\nexit %2\n")
+                         .arg(seconds)
+                         .arg(status)
+                         .toUtf8());
+        opener.close();
+        opener.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        const QByteArray path = qgetenv("PATH");
+        qputenv("PATH", QFile::encodeName(dir.path()) + ':' + path);
+
+        ui::qt::Form1Widget window(ui::qt::desktopShell(), random);
+        window.show();
+        BoxSeen seen;
+        const auto watch = watchForBoxes(&seen);
+        QElapsedTimer clock;
+        clock.start();
+        window.findChild<QPushButton *>(QStringLiteral("Command1"))->click();
+        window.findChild<QPushButton *>(QStringLiteral("Command4"))->click();
+        QVERIFY2(clock.elapsed() < 500, qPrintable(QString::number(clock.elapsed())));
+        QCOMPARE(window.model().testState().currentIndex, 1);
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(dir.filePath(QStringLiteral("ended"))), 10000);
+        QFile opened(dir.filePath(QStringLiteral("opened")));
+        QVERIFY(opened.open(QIODevice::ReadOnly));
+        QCOMPARE(opened.readAll(), QByteArray("https://dict.baidu.com/s?wd=%C8%CB&select=0&tn=qorvex_pg\n"));
+        if (box) {
+            QTRY_VERIFY(!seen.title.isEmpty());
+            QVERIFY2(seen.text.endsWith(QStringLiteral("\nhttps://dict.baidu.com/s?wd=%C8%CB&select=0&tn=qorvex_pg")),
+                qPrintable(seen.text));
+        } else {
+            QTest::qWait(300); // the opener's end reaches the window
+            QCOMPARE(seen.title, QString());
+        }
+        qputenv("PATH", path);
     }
 
     // A failure inside a handler is shown, and the window carries on.
@@ -368,7 +546,7 @@ private slots:
         broken.findChild<QPushButton *>(QStringLiteral("Command4"))->click();
         QCOMPARE(seen.title, QStringLiteral("Vorlank"));
         QVERIFY2(seen.text.contains(QStringLiteral("overflow")), qPrintable(seen.text));
-        QCOMPARE(seen.icon, QMessageBox::Warning);
+        QVERIFY(seen.problem);
         broken.findChild<QPushButton *>(QStringLiteral("Command1"))->click();
         QCOMPARE(shell.calls.size(), 1);
         QCOMPARE(broken.windowTitle(), QStringLiteral("Vorlank1.0版"));

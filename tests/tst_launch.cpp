@@ -25,21 +25,25 @@ private slots:
         QCOMPARE(q(shellArguments(u"open", -12, u"x", 7, 1).target), QByteArray("-12"));
     }
 
-    void lookUpHandsOverTheCharacterAsRawGbk()
+    // The dictionary reads its query as GBK. The address carries the character's GBK bytes
+    // percent-encoded, so it is plain ASCII: the same bytes on every ANSI code page and in every
+    // browser, which would re-encode raw text as UTF-8.
+    void lookUpHandsOverTheCharactersGbkBytesPercentEncoded()
     {
         RecordingShell shell;
         const HandOver done = lookupCharacter(shell, u"人");
         QCOMPARE(shell.calls.size(), 1);
         const ShellArguments &a = shell.calls[0];
-        const QByteArray expected
-            = QByteArray(addresses::dictionaryPrefix) + "\xC8\xCB" + "&select=0&tn=qorvex_pg";
+        const QByteArray expected("https://dict.baidu.com/s?wd=%C8%CB&select=0&tn=qorvex_pg");
         QCOMPARE(q(a.target), expected);
-        QVERIFY(!q(a.target).contains("\xE4\xBA\xBA")); // not UTF-8
-        QVERIFY(!q(a.target).contains("%")); // not escaped
-        QVERIFY(q(a.target).startsWith("https://") && q(a.target).contains("/s?wd="));
         QCOMPARE(a, shellArguments(u"open", lookupAddress(u"人"), 0, 0, 1));
         QVERIFY(done.opened);
         QCOMPARE(q(done.target), expected);
+
+        // A character GBK cannot carry is refused with the runtime's clear error, and nothing
+        // is handed over.
+        QVERIFY_THROWS_EXCEPTION(runtime::ConversionError, lookupCharacter(shell, u"\U0001F600"));
+        QCOMPARE(shell.calls.size(), 1);
     }
 
     // 弢 is 8F 7C in GBK, and 7C is "|": a URL must carry both bytes escaped. So must every other
@@ -48,8 +52,7 @@ private slots:
     {
         const QByteArray prefix(addresses::dictionaryPrefix);
         const QByteArray suffix(addresses::dictionarySuffix);
-        QCOMPARE(q(percentEncodeAnsi(runtime::encodeGbk(lookupAddress(u"弢")))),
-            prefix + "%8F%7C" + suffix);
+        QCOMPARE(q(runtime::encodeGbk(lookupAddress(u"弢"))), prefix + "%8F%7C" + suffix);
         const auto texts = inventory::embeddedInventory();
         int checked = 0;
         for (const std::u16string &block : { texts.text1, texts.text2 }) {
@@ -57,8 +60,7 @@ private slots:
                 if (row.empty())
                     continue;
                 const std::u16string character(row.substr(0, 1));
-                const std::string ansi = runtime::encodeGbk(lookupAddress(character));
-                const QByteArray encoded = q(percentEncodeAnsi(ansi));
+                const QByteArray encoded = q(runtime::encodeGbk(lookupAddress(character)));
                 const QUrl url = QUrl::fromEncoded(encoded, QUrl::StrictMode);
                 QVERIFY2(url.isValid(), encoded.constData());
                 QVERIFY(encoded.startsWith(prefix) && encoded.endsWith(suffix));

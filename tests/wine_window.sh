@@ -1,18 +1,22 @@
 #!/bin/sh
-# The Windows program, Vorlank.exe, in a real window under Wine: a whole test taken with the
-# mouse, the keyboard's dialog keys, the look-up and the product links handed to the desktop
-# (a recording xdg-open here; no browser starts), and a screenshot to look at.
+# The Windows program, Vorlank.exe, in a real window under Wine, as its users meet it: the
+# look-up on the code pages they have, a whole test with the mouse and the keyboard, the product
+# links, a hand-over the desktop refuses, the sizes of the faces and the fixed window at 96 and
+# 144 dpi, and a storm of clicks. Addresses go to a recording xdg-open; no browser starts.
 # Usage: wine_window.sh WINDOWS_BUILD_DIR SCRATCH_DIR   (under xvfb-run; WINEPREFIX is made in
 # SCRATCH_DIR on first use)
 set -eu
 exe="$1/Vorlank.exe"
 scratch=$2
+here=$(dirname "$0")
 [ -f "$exe" ] || { echo "FAIL: $exe is missing: run 'make windows' first"; exit 1; }
 mkdir -p "$scratch"
-export WINEPREFIX="$scratch/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-# Under a Chinese locale Wine's ANSI code page is 936, as on the desktops the program is for.
+export WINEPREFIX="$scratch/prefix" WINEDEBUG=-all
+# Under a Chinese locale Wine's ANSI code page is 936; the other code pages are tried below.
 export LANG=zh_CN.UTF-8 LC_ALL=zh_CN.UTF-8
-locale -a | grep -qi '^zh_CN.utf8$' || { echo "FAIL: no zh_CN.UTF-8 locale"; exit 1; }
+for l in zh_CN zh_TW ja_JP en_US; do
+    locale -a | grep -qi "^$l.utf8$" || { echo "FAIL: no $l.UTF-8 locale"; exit 1; }
+done
 passed=0
 failed=0
 pass() { passed=$((passed + 1)); }
@@ -30,7 +34,7 @@ finish() {
 
 stop_wine # a server left by an earlier run of this prefix
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
-    DISPLAY='' wineboot -i >/dev/null 2>&1
+    DISPLAY='' WINEDLLOVERRIDES="mscoree,mshtml=" wineboot -i >/dev/null 2>&1
     wineserver -w
 fi
 
@@ -55,18 +59,40 @@ cat > "$recorder/xdg-open" <<'OPENER'
 printf '%s\n' "$@" >> "$(dirname "$0")/opened"
 OPENER
 chmod +x "$recorder/xdg-open"
-rm -f "$recorder/opened"
-PATH="$recorder:$PATH" wine "$exe" >/dev/null 2>&1 &
-window=$(find_window '^Vorlank1\.0版$' 60)
-[ -n "$window" ] || { fail "no window titled Vorlank1.0版"; finish; exit 1; }
-sleep 1
+opened="$recorder/opened"
+
+# Starts the program afresh at $1 dpi under locale $2, with $3 added to WINEDLLOVERRIDES, and
+# sets $window, $dpi and the element centres. Without a window manager the X window is the
+# client area.
+start_program() {
+    stop_wine
+    dpi=$1
+    wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f \
+        >/dev/null 2>&1
+    wineserver -w
+    rm -f "$opened"
+    LANG=$2 LC_ALL=$2 PATH="$recorder:$PATH" WINEDLLOVERRIDES="mscoree,mshtml=;${3:-}" \
+        wine "$exe" >/dev/null 2>&1 &
+    window=$(find_window '^Vorlank1\.0版$' 60)
+    [ -n "$window" ] || { fail "no window titled Vorlank1.0版 at $dpi dpi under $2"; finish; exit 1; }
+    sleep 1
+    # Centres of the elements, from their twips (window rectangle: left, top, width, height).
+    start=$(centre 3120 1560 1335 615) submit=$(centre 3120 3480 1335 735)
+    lookup=$(centre 3120 2280 1335 855) recognised=$(centre 480 3720 400 375)
+    unrecognised=$(centre 1560 3720 600 375)
+    image1=$(centre 4680 360 2160 2160) label5=$(centre 6960 360 1935 800)
+    image2=$(centre 4680 2760 750 750) label6=$(centre 5520 2760 3375 800)
+}
+px() { echo $((($1 * dpi + 720) / 1440)); } # twips to pixels, rounded as MulDiv rounds
+centre() { echo "$(px $(($1 + $3 / 2))) $(px $(($2 + $4 / 2)))"; }
+click() { xdotool mousemove --window "$window" "$1" "$2" click 1; }
 title() { xdotool getwindowname "$window"; }
 # The title once it reads $1, or as it stands after 10 s: the window takes input in its own time.
 title_once() {
     for _ in $(seq 100); do [ "$(title)" = "$1" ] && break; sleep 0.1; done
     title
 }
-# The number of visible end message boxes, once it is $1 or after 10 s.
+# The number of visible boxes titled Vorlank, once it is $1 or after 10 s.
 boxes_once() {
     for _ in $(seq 100); do
         [ "$(xdotool search --onlyvisible --name '^Vorlank$' 2>/dev/null | wc -l)" = "$1" ] && break
@@ -74,28 +100,64 @@ boxes_once() {
     done
     xdotool search --onlyvisible --name '^Vorlank$' 2>/dev/null | wc -l
 }
-click() { xdotool mousemove --window "$window" "$1" "$2" click 1; }
+# Line $1 of what the desktop received, once it has arrived or after 3 s.
+opened_line() {
+    for _ in $(seq 30); do
+        [ -f "$opened" ] && [ "$(wc -l < "$opened")" -ge "$1" ] && break
+        sleep 0.1
+    done
+    [ ! -f "$opened" ] || sed -n "$1p" "$opened"
+}
 # Time for the window to take what was sent, before checking that it changed nothing.
 settle() { sleep 1; }
-# Centres of the elements, in pixels of the client area (twips / 15).
-start="252 124" submit="252 256" lookup="252 180" recognised="52 260"
-image1="384 96" label5="524 64" image2="337 209" label6="468 244"
+# The height in pixels of the ink within twip rectangle $2..$5 of screenshot $1.
+ink_height() {
+    convert "$1" -crop "$(px "$4")x$(px "$5")+$(px "$2")+$(px "$3")" +repage -colorspace Gray \
+        -threshold 50% -format '%@' info: 2>/dev/null | sed 's/^[0-9]*x\([0-9]*\)+.*/\1/'
+}
+# What a user sees of size and shape at this dpi: the client area, a window that keeps its size
+# (what the window manager is told: a fixed size, and neither resizing nor maximising among the
+# Motif functions, 0x2 and 0x10), the 72-point character and a 9-point line of text.
+check_sizes() {
+    shot="$scratch/start-$dpi.png"
+    import -window "$window" "$shot"
+    size="$(px 9315)x$(px 6045)"
+    expect "$(xdotool getwindowgeometry "$window" | sed -n 's/.*Geometry: //p')" "$size" \
+        "client area at $dpi dpi"
+    hints=$(xprop -id "$window" WM_NORMAL_HINTS _MOTIF_WM_HINTS)
+    expect "$(echo "$hints" | sed -n 's/.*program specified \(m[a-z]*\) size: \([0-9]*\) by \([0-9]*\)/\1 \2x\3/p' | tr '\n' ' ')" \
+        "minimum $size maximum $size " "the size the window manager may give at $dpi dpi"
+    functions=$(echo "$hints" | sed -n 's/^_MOTIF_WM_HINTS.* = [^,]*, \(0x[0-9a-f]*\),.*/\1/p')
+    expect "$((${functions:-0x12} & 0x12))" 0 "resizing or maximising offered at $dpi dpi"
+    # 人 fills most of its em, which is 72 points: one inch, $dpi pixels.
+    big=$(ink_height "$shot" 1200 1560 1815 1575)
+    if [ "${big:-0}" -ge $((dpi * 8 / 10)) ] && [ "${big:-0}" -le "$dpi" ]; then pass; else
+        fail "人 is ${big:-no} pixels high at $dpi dpi: not 72 points"
+    fi
+    # The window face's lines are 9 points, 12 pixels at 96 dpi; "第1个字：" inks most of one.
+    line=$(ink_height "$shot" 120 1560 855 255)
+    cell=$((9 * dpi / 72))
+    if [ "${line:-0}" -ge $((cell * 6 / 10)) ] && [ "${line:-0}" -le "$cell" ]; then pass; else
+        fail "第1个字： is ${line:-no} pixels high at $dpi dpi: not the 9-point window face"
+    fi
+}
 
-# Without a window manager the X window is the client area: 9315 x 6045 twips.
-expect "$(xdotool getwindowgeometry "$window" | sed -n 's/.*Geometry: //p')" 621x403 "client area"
-import -window "$window" "$scratch/start.png"
-
-# The look-up before any test sends 人; Wine decodes the GBK address with code page 936.
-# shellcheck disable=SC2086
-# A window just mapped may not take a click yet: click again until the address arrives.
-for _ in 1 2 3; do
-    click $lookup
-    for _ in $(seq 30); do [ -s "$recorder/opened" ] && break; sleep 0.1; done
-    [ -s "$recorder/opened" ] && break
+# The look-up of 人 reaches the dictionary as the same ASCII address on every code page:
+# 936 (zh_CN), 950 (zh_TW), 932 (ja_JP) and 1252 (en_US).
+for locale in en_US.UTF-8 ja_JP.UTF-8 zh_TW.UTF-8 zh_CN.UTF-8; do
+    start_program 96 "$locale"
+    # A window just mapped may not take a click yet: click again until the address arrives.
+    for _ in 1 2 3; do
+        # shellcheck disable=SC2086
+        click $lookup
+        [ -n "$(opened_line 1)" ] && break
+    done
+    expect "$(opened_line 1)" 'https://dict.baidu.com/s?wd=%C8%CB&select=0&tn=qorvex_pg' \
+        "look-up before a test under $locale"
 done
-expect "$(sed -n 1p "$recorder/opened" 2>/dev/null)" \
-    'https://dict.baidu.com/s?wd=人&select=0&tn=qorvex_pg' "look-up before a test"
 
+# The last program, under zh_CN: its sizes, then a whole test with the mouse.
+check_sizes
 # shellcheck disable=SC2086
 {
     click $recognised
@@ -115,7 +177,7 @@ if [ -n "$box" ]; then pass; else fail "no end message box titled Vorlank"; fi
 expect "$(title_once '你认识6734个字！')" '你认识6734个字！' "the 91st answer"
 import -window root "$scratch/end.png"
 # No window manager gives the box the keyboard: hand it over, as a click on it would.
-[ -z "$box" ] || xdotool windowfocus "$box" key Return
+[ -z "$box" ] || xdotool windowfocus --sync "$box" key Return
 expect "$(boxes_once 0)" 0 "the end message is dismissed"
 # shellcheck disable=SC2086
 {
@@ -137,6 +199,7 @@ xdotool key Tab Tab Left shift+Tab shift+Tab Return Tab Tab Right shift+Tab shif
 expect "$(title_once '你认识222个字！')" '你认识222个字！' "the arrow keys move the answer"
 
 # Each product's picture and text open the same page; the two pages differ.
+rm -f "$opened"
 # shellcheck disable=SC2086
 {
     click $image1
@@ -144,24 +207,58 @@ expect "$(title_once '你认识222个字！')" '你认识222个字！' "the arro
     click $image2
     click $label6
 }
-for _ in $(seq 50); do [ "$(wc -l < "$recorder/opened")" -ge 5 ] && break; sleep 0.1; done
-first=$(sed -n 2p "$recorder/opened")
-second=$(sed -n 4p "$recorder/opened")
-expect "$(sed -n 3p "$recorder/opened")" "$first" "Image1 and Label5"
-expect "$(sed -n 5p "$recorder/opened")" "$second" "Image2 and Label6"
+first=$(opened_line 1)
+second=$(opened_line 3)
+expect "$(opened_line 2)" "$first" "Image1 and Label5"
+expect "$(opened_line 4)" "$second" "Image2 and Label6"
 case "$first $second" in
 https://*/item.htm?id=*" "https://*/item.htm?id=*) [ "$first" != "$second" ] && pass || fail "one page for both products" ;;
 *) fail "product pages '$first' and '$second'" ;;
 esac
 
-# At 144 dpi the window scales its twips with the display: 9315 x 6045 twips are 932 x 605 pixels.
-stop_wine
-wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 144 /f >/dev/null 2>&1
-wineserver -w
-wine "$exe" >/dev/null 2>&1 &
-window=$(find_window '^Vorlank1\.0版$' 60)
-expect "$(xdotool getwindowgeometry "$window" | sed -n 's/.*Geometry: //p')" 932x605 "client area at 144 dpi"
+# A desktop that cannot start a browser (ShellExecuteA fails): a box shows the address, selected,
+# for the user to copy; the window carries on.
+start_program 96 zh_CN.UTF-8 'winebrowser.exe=d'
+for target in lookup image1; do
+    # shellcheck disable=SC2086
+    eval click \$$target
+    box=$(find_window '^Vorlank$' 10)
+    if [ -z "$box" ]; then fail "no box when the $target address could not be opened"; continue; fi
+    printf '' | xclip -selection clipboard
+    xdotool windowfocus --sync "$box" key ctrl+c
+    sleep 0.5
+    copied=$(xclip -o -selection clipboard 2>/dev/null || true)
+    case $target in
+    lookup) expect "$copied" 'https://dict.baidu.com/s?wd=%C8%CB&select=0&tn=qorvex_pg' \
+        "the address copied from the box" ;;
+    *) expect "$copied" "$first" "the product address copied from the box" ;;
+    esac
+    xdotool windowfocus --sync "$box" key Return
+    expect "$(boxes_once 0)" 0 "the box is dismissed"
+done
+expect "$(opened_line 1)" '' "nothing reaches a desktop that refused"
+
+# A storm of draws, answers, look-ups and end boxes, checked against a model after each burst.
+start_program 96 zh_CN.UTF-8
+seed=${VORLANK_STORM_SEED:-$(date +%s)}
+# shellcheck disable=SC2046,SC2086
+if python3 "$here/wine_storm.py" "$window" "$opened" "$seed" 2000 \
+    start=$(echo $start | tr ' ' ,) submit=$(echo $submit | tr ' ' ,) \
+    lookup=$(echo $lookup | tr ' ' ,) yes=$(echo $recognised | tr ' ' ,) \
+    no=$(echo $unrecognised | tr ' ' ,); then pass; else fail "the storm (VORLANK_STORM_SEED=$seed)"; fi
+
+# At 144 dpi the window scales its twips, its faces and its character with the display. The
+# first key press lands on 开始测试: Enter draws a test, which the answer then counts in.
+start_program 144 zh_CN.UTF-8
+check_sizes
+xdotool windowfocus --sync "$window" key Return
+# shellcheck disable=SC2086
+{
+    click $recognised
+    click $submit
+}
+expect "$(title_once '你认识74个字！')" '你认识74个字！' "the first key press draws a test"
+expect "$(opened_line 1)" '' "the first key press looks nothing up"
 stop_wine
 wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 96 /f >/dev/null 2>&1
-wineserver -w
 finish

@@ -20,31 +20,9 @@ std::u16string widen(std::string_view ascii)
     return { ascii.begin(), ascii.end() };
 }
 
-constexpr std::u16string_view verb = u"open";
-constexpr std::int32_t showNormal = 1;
-} // namespace
-
-ShellArguments shellArguments(std::u16string_view operation, const ShellValue &target,
-    const ShellValue &parameters, const ShellValue &directory, std::int32_t showMode)
-{
-    return { runtime::encodeGbk(operation), ansi(target), ansi(parameters), ansi(directory),
-        showMode };
-}
-
-HandOver shellOpen(Shell &shell, std::u16string_view operation, const ShellValue &target,
-    const ShellValue &parameters, const ShellValue &directory, std::int32_t showMode)
-{
-    ShellArguments arguments = shellArguments(operation, target, parameters, directory, showMode);
-    const bool opened = shell.execute(arguments);
-    return { std::move(arguments.target), opened };
-}
-
-std::u16string lookupAddress(std::u16string_view character)
-{
-    return widen(addresses::dictionaryPrefix) + std::u16string(character)
-        + widen(addresses::dictionarySuffix);
-}
-
+// The form of GBK text that a URL can carry: every byte of every non-ASCII character is
+// percent-encoded, trail bytes that look like ASCII ("|", "[", "\\", ...) included; ASCII
+// characters stay as they are.
 std::string percentEncodeAnsi(std::string_view ansi)
 {
     constexpr char digits[] = "0123456789ABCDEF";
@@ -67,6 +45,32 @@ std::string percentEncodeAnsi(std::string_view ansi)
             escape(static_cast<unsigned char>(ansi[++i]));
     }
     return encoded;
+}
+
+constexpr std::u16string_view verb = u"open";
+constexpr std::int32_t showNormal = 1;
+} // namespace
+
+ShellArguments shellArguments(std::u16string_view operation, const ShellValue &target,
+    const ShellValue &parameters, const ShellValue &directory, std::int32_t showMode)
+{
+    return { runtime::encodeGbk(operation), ansi(target), ansi(parameters), ansi(directory),
+        showMode };
+}
+
+HandOver shellOpen(Shell &shell, std::u16string_view operation, const ShellValue &target,
+    const ShellValue &parameters, const ShellValue &directory, std::int32_t showMode)
+{
+    ShellArguments arguments = shellArguments(operation, target, parameters, directory, showMode);
+    const bool opened = shell.execute(arguments);
+    return { std::move(arguments.target), opened };
+}
+
+std::u16string lookupAddress(std::u16string_view character)
+{
+    return widen(addresses::dictionaryPrefix)
+        + widen(percentEncodeAnsi(runtime::encodeGbk(character)))
+        + widen(addresses::dictionarySuffix);
 }
 
 HandOver lookupCharacter(Shell &shell, std::u16string_view characterOnShow)

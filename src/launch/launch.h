@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -33,15 +34,32 @@ class Shell
 {
 public:
     virtual ~Shell() = default;
-    // Hands the address over; false only when the desktop says it could not open it.
+    // Hands the address over without waiting for the browser; false when the desktop says at
+    // once that it could not open it.
     virtual bool execute(const ShellArguments &arguments) = 0;
+
+    // Told, on the window's thread, of a hand-over that execute accepted but that failed later
+    // (a desktop opener that ends with an error), with the address it carried. One listener;
+    // an empty one stops listening.
+    using LateFailure = std::function<void(std::string_view target)>;
+    void onLateFailure(LateFailure listener) { lateFailure_ = std::move(listener); }
+
+protected:
+    void reportLateFailure(std::string_view target) const
+    {
+        if (lateFailure_)
+            lateFailure_(target);
+    }
+
+private:
+    LateFailure lateFailure_;
 };
 
-// Windows' own shell: ShellExecuteA with the desktop window as parent. Its result is not
-// examined, so it always reports success. Built on Windows only.
+// Windows' own shell: ShellExecuteA with the desktop window as parent; a result of 32 or less is
+// a failure. Built on Windows only.
 Shell &windowsShell();
 
-// The address as the shell received it, in GBK, and whether the desktop took it.
+// The address as the shell received it, and whether the desktop took it.
 struct HandOver {
     std::string target;
     bool opened = false;
@@ -50,13 +68,12 @@ struct HandOver {
 HandOver shellOpen(Shell &shell, std::u16string_view operation, const ShellValue &target,
     const ShellValue &parameters, const ShellValue &directory, std::int32_t showMode);
 
-// The dictionary address for `character`, unescaped; the shell gets it in GBK.
+// The dictionary address for `character`: the dictionary reads its query in GBK, so the
+// character's GBK bytes go in percent-encoded and the address is plain ASCII. ASCII reads the
+// same in every ANSI code page, and a browser has nothing left to re-encode, so every desktop
+// hands the dictionary the same bytes. Throws runtime::ConversionError for a character GBK
+// cannot carry.
 std::u16string lookupAddress(std::u16string_view character);
-
-// The form of a GBK address that a URL can carry: every byte of every non-ASCII character is
-// percent-encoded, trail bytes that look like ASCII ("|", "[", "\\", ...) included; the ASCII
-// characters of the address stay as they are.
-std::string percentEncodeAnsi(std::string_view ansi);
 
 enum class Product { First, Second };
 

@@ -14,11 +14,11 @@ class WindowsShell final : public Shell
 public:
     bool execute(const ShellArguments &a) override
     {
-        // The desktop, not the program's window, owns the launch; the shell's result is not
-        // examined, as the browser reports its own failures.
-        ShellExecuteA(GetDesktopWindow(), a.operation.c_str(), a.target.c_str(),
-            a.parameters.c_str(), a.directory.c_str(), a.showMode);
-        return true;
+        // The desktop, not the program's window, owns the launch. Every argument is ASCII, which
+        // reads the same in every ANSI code page. Results up to 32 are the shell's error codes.
+        const HINSTANCE result = ShellExecuteA(GetDesktopWindow(), a.operation.c_str(),
+            a.target.c_str(), a.parameters.c_str(), a.directory.c_str(), a.showMode);
+        return reinterpret_cast<INT_PTR>(result) > 32;
     }
 };
 } // namespace

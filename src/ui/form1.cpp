@@ -16,9 +16,14 @@ Form1Model::Form1Model(WindowOps &window, launch::Shell &shell, runtime::RandomS
     , bands_(inventory::loadBands(texts_.text1, texts_.text2))
     , quiz_(std::make_unique<quiz::Quiz>(bands_, random, window))
 {
+    shell_.onLateFailure(
+        [this](std::string_view target) { report({ std::string(target), false }); });
 }
 
-Form1Model::~Form1Model() = default;
+Form1Model::~Form1Model()
+{
+    shell_.onLateFailure({});
+}
 
 const quiz::TestState &Form1Model::testState() const
 {
@@ -60,12 +65,12 @@ void Form1Model::run(Action action)
 }
 
 // A desktop that could not open the address must not pass for one that did: the user gets the
-// address to open by hand, in the form a browser's address bar takes.
+// address to open by hand. Every address the program hands over is ASCII.
 void Form1Model::report(const launch::HandOver &handOver)
 {
     if (handOver.opened)
         return;
-    const std::string address = launch::percentEncodeAnsi(handOver.target);
+    const std::string &address = handOver.target;
     window_.showProblem(texts::addressNotOpened, std::u16string(address.begin(), address.end()));
 }
 

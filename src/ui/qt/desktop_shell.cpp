@@ -2,7 +2,7 @@
 
 #include "launch/launch.h"
 
-#include <QDesktopServices>
+#include <QProcess>
 #include <QUrl>
 
 namespace vorlank::ui::qt
@@ -10,17 +10,58 @@ namespace vorlank::ui::qt
 
 namespace
 {
+// The desktop's own opener: it finds the user's browser as every other program's links do.
+QString openerProgram()
+{
+#ifdef Q_OS_MACOS
+    return QStringLiteral("open");
+#else
+    return QStringLiteral("xdg-open");
+#endif
+}
+
 class DesktopShell final : public launch::Shell
 {
 public:
     bool execute(const launch::ShellArguments &a) override
     {
-        // No shell is involved: Qt hands the URL to the desktop's opener as one argument.
-        const std::string encoded = launch::percentEncodeAnsi(a.target);
+        // No shell is involved: the opener gets the URL as one argument.
         const QUrl url = QUrl::fromEncoded(
-            QByteArray::fromRawData(encoded.data(), static_cast<qsizetype>(encoded.size())),
+            QByteArray::fromRawData(a.target.data(), static_cast<qsizetype>(a.target.size())),
             QUrl::StrictMode);
-        return url.isValid() && QDesktopServices::openUrl(url);
+        if (!url.isValid())
+            return false;
+        // The opener is watched, not waited for: it may take its time, and an opener that finds
+        // no browser only says so by its exit status, which a launch that reports success once
+        // the opener has started never looks at. It has no parent, so that closing the window
+        // does not kill it (with a browser it may have started in the foreground); it deletes
+        // itself once it has ended.
+        auto *opener = new QProcess;
+        opener->setProgram(openerProgram());
+        opener->setArguments({ QString::fromLatin1(url.toEncoded()) });
+        opener->setProcessChannelMode(QProcess::ForwardedChannels);
+        opener->setStandardInputFile(QProcess::nullDevice());
+        const std::string target = a.target;
+        QObject::connect(opener, &QProcess::finished, opener,
+            [this, opener, target](int code, QProcess::ExitStatus status) {
+                opener->deleteLater();
+                if (status != QProcess::NormalExit || code != 0)
+                    reportLateFailure(target);
+            });
+        opener->start();
+        if (opener->state() == QProcess::NotRunning) {
+            // No opener installed: the caller reports it at once.
+            delete opener;
+            return false;
+        }
+        QObject::connect(opener, &QProcess::errorOccurred, opener,
+            [this, opener, target](QProcess::ProcessError error) {
+                if (error != QProcess::FailedToStart)
+                    return;
+                opener->deleteLater();
+                reportLateFailure(target);
+            });
+        return true;
     }
 };
 } // namespace

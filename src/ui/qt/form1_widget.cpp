@@ -1,6 +1,7 @@
 #include "form1_widget.h"
 
 #include "clickable_label.h"
+#include "problem_box.h"
 #include "qt_text.h"
 #include "widgets.h"
 
@@ -75,11 +76,7 @@ void Form1Widget::showEndMessage(std::u16string_view text)
 
 void Form1Widget::showProblem(std::u16string_view message, std::u16string_view detail)
 {
-    QMessageBox box(QMessageBox::Warning, toQString(texts::applicationTitle),
-        toQString(message) + QLatin1Char('\n') + toQString(detail), QMessageBox::Ok, this);
-    box.setObjectName(QStringLiteral("problem"));
-    box.setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    box.exec();
+    showProblemBox(this, toQString(message), toQString(detail));
 }
 
 } // namespace vorlank::ui::qt

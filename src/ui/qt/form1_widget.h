@@ -40,8 +40,9 @@ private:
     std::unique_ptr<Form1Model> model_;
 };
 
-// The desktop's opener through Qt: the GBK address as a URL whose non-ASCII bytes are
-// percent-encoded, reported as failed when the desktop cannot open it.
+// The desktop's opener (xdg-open), started without waiting for it. An opener that cannot be
+// started fails the hand-over at once; one that ends with an error is reported to the shell's
+// late-failure listener.
 launch::Shell &desktopShell();
 
 } // namespace vorlank::ui::qt

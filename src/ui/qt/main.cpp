@@ -3,16 +3,64 @@
 #include "runtime/runtime.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QMessageBox>
 
+#include <cstdio>
 #include <exception>
 #include <memory>
 
+namespace
+{
+// The usual options, answered before any window or display is needed: --help and --version
+// print and exit 0, anything else is an error on standard error and exit status 2. Returns -1
+// when the window is to open.
+int answerCommandLine(int argc, char *argv[])
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Estimates how many Simplified Chinese characters you can read."));
+    const QCommandLineOption help({ QStringLiteral("h"), QStringLiteral("help") },
+        QStringLiteral("Display this help and exit."));
+    const QCommandLineOption version({ QStringLiteral("v"), QStringLiteral("version") },
+        QStringLiteral("Display the version and exit."));
+    parser.addOptions({ help, version });
+    if (!parser.parse(arguments)) {
+        std::fprintf(stderr, "vorlank: %s\nTry 'vorlank --help' for more information.\n",
+            qPrintable(parser.errorText()));
+        return 2;
+    }
+    if (parser.isSet(help)) {
+        // No application object exists yet to name the program.
+        std::fputs(qPrintable(parser.helpText().replace(
+                       QStringLiteral("<executable_name>"), QStringLiteral("vorlank"))),
+            stdout);
+        return 0;
+    }
+    if (parser.isSet(version)) {
+        std::printf("Vorlank %s\n", VORLANK_VERSION);
+        return 0;
+    }
+    if (!parser.positionalArguments().isEmpty()) {
+        std::fprintf(stderr, "vorlank: unexpected argument '%s'\n",
+            qPrintable(parser.positionalArguments().constFirst()));
+        return 2;
+    }
+    return -1;
+}
+} // namespace
+
 int main(int argc, char *argv[])
 {
+    QCoreApplication::setApplicationName(QStringLiteral("vorlank"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(VORLANK_VERSION));
+    if (const int status = answerCommandLine(argc, argv); status >= 0)
+        return status;
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vorlank"));
-    QApplication::setApplicationVersion(QStringLiteral("1.0"));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.vorlank.Vorlank"));
     vorlank::ui::qt::applyChineseConventions();
 

@@ -129,6 +129,12 @@ Widgets buildWidgets(QWidget *window)
     std::sort(keyboardOrder.begin(), keyboardOrder.end());
     for (std::size_t i = 1; i < keyboardOrder.size(); ++i)
         QWidget::setTabOrder(keyboardOrder[i - 1].second, keyboardOrder[i].second);
+    // As in a dialog, a control earlier in the keyboard order lies above a later one it overlaps.
+    // The rectangle of 认识 reaches into that of 不认识, over the left of its circle, and the
+    // widget on top takes every click in its rectangle: 不认识, whose text lies further right,
+    // goes on top, so each circle takes its own clicks.
+    for (auto it = keyboardOrder.rbegin(); it != keyboardOrder.rend(); ++it)
+        it->second->raise();
     keyboardOrder.front().second->setFocus();
     return widgets;
 }

@@ -1,5 +1,6 @@
 #include "form1_window.h"
 
+#include "problem_box.h"
 #include "resource_ids.h"
 
 #include <algorithm>
@@ -310,8 +311,8 @@ void Form1Window::showEndMessage(std::u16string_view text)
 
 void Form1Window::showProblem(std::u16string_view message, std::u16string_view detail)
 {
-    const std::wstring text = wideString(message) + L"\n" + wideString(detail);
-    MessageBoxW(hwnd_, text.c_str(), wide(texts::applicationTitle), MB_OK | MB_ICONWARNING);
+    showProblemBox(hwnd_, wide(texts::applicationTitle), wideString(message), wideString(detail),
+        windowFace());
 }
 
 } // namespace vorlank::ui::win32
