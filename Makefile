@@ -2,7 +2,7 @@
 BUILD ?= build
 CMAKE_FLAGS ?=
 
-.PHONY: all deps test-deps configure build run test test-asan tidy windows clean
+.PHONY: all deps test-deps configure build run test test-asan tidy windows release clean
 
 all: build
 
@@ -46,5 +46,11 @@ windows:
 	cmake --build build-windows --parallel 2
 	cd build-windows && cpack -G ZIP > /dev/null
 
+# The downloads in dist/: the Windows ZIP, the .deb, the source tarball and SHA256SUMS, the same
+# bytes from the same commit anywhere (SOURCE_DATE_EPOCH: the last commit's time unless set).
+release:
+	@tools/install-deps release
+	tools/make-release
+
 clean:
-	rm -rf $(BUILD) build-asan build-windows
+	rm -rf $(BUILD) build-asan build-windows build-release build-release-windows dist

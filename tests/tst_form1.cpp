@@ -6,6 +6,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDialogButtonBox>
+#include <QElapsedTimer>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -17,7 +18,6 @@
 #include <QStyleOptionButton>
 #include <QStyleOptionGroupBox>
 #include <QTemporaryDir>
-#include <QElapsedTimer>
 #include <QTest>
 #include <QTimer>
 
@@ -145,8 +145,7 @@ class Form1Test : public QObject
         seen->field = field->grab().toImage();
         field->setText(field->text().replace(QLatin1Char('_'), QLatin1Char(' ')));
         seen->fieldWithoutUnderscores = field->grab().toImage();
-        const QList<QAbstractButton *> buttons
-            = modal->findChild<QDialogButtonBox *>()->buttons();
+        const QList<QAbstractButton *> buttons = modal->findChild<QDialogButtonBox *>()->buttons();
         seen->buttons = static_cast<int>(buttons.size());
         seen->button = buttons.value(0)->text();
         // Whether the message is drawn whole: as many rows of ink as the same text has when drawn
@@ -243,8 +242,8 @@ private slots:
                 QStyleOptionButton option;
                 option.initFrom(a);
                 option.text = a->text();
-                for (const auto part : { QStyle::SE_RadioButtonIndicator,
-                         QStyle::SE_RadioButtonClickRect }) {
+                for (const auto part :
+                    { QStyle::SE_RadioButtonIndicator, QStyle::SE_RadioButtonClickRect }) {
                     const QRect r = a->style()->subElementRect(part, &option, a);
                     for (int x = r.left(); x <= r.right(); ++x) {
                         const QPoint at = a->mapTo(parent, QPoint(x, r.center().y()));
@@ -325,10 +324,11 @@ private slots:
         QVERIFY(q(shell.calls[0].target).contains("wd=%C8%CB&"));
         QTest::mouseClick(element("Command4"), Qt::LeftButton);
         QTest::mouseClick(element("Command1"), Qt::LeftButton);
-        QVERIFY(q(shell.calls[1].target)
-                    .contains("wd="
-                        + q(runtime::encodeGbk(label("Label2").toStdU16String())).toPercentEncoding()
-                        + "&"));
+        QVERIFY(
+            q(shell.calls[1].target)
+                .contains("wd="
+                    + q(runtime::encodeGbk(label("Label2").toStdU16String())).toPercentEncoding()
+                    + "&"));
         for (const char *name : { "Image1", "Label5", "Image2", "Label6" })
             QTest::mouseClick(element(name), Qt::LeftButton);
         QCOMPARE(shell.calls.size(), 6);
@@ -458,8 +458,8 @@ private slots:
         element<QPushButton>("Command1")->click();
         shell.opens = true;
         QCOMPARE(seen.title, QStringLiteral("Vorlank"));
-        QVERIFY2(seen.text.endsWith(QStringLiteral(
-                     "\nhttps://dict.baidu.com/s?wd=%C8%CB&select=0&tn=qorvex_pg")),
+        QVERIFY2(seen.text.endsWith(
+                     QStringLiteral("\nhttps://dict.baidu.com/s?wd=%C8%CB&select=0&tn=qorvex_pg")),
             qPrintable(seen.text));
         QVERIFY(seen.selected);
         QVERIFY2(isSimplifiedChineseFace(seen.family), qPrintable(seen.family));
@@ -500,11 +500,12 @@ private slots:
         QTemporaryDir dir;
         QFile opener(dir.filePath(QStringLiteral("xdg-open")));
         QVERIFY(opener.open(QIODevice::WriteOnly));
-        opener.write(QStringLiteral("#!/bin/sh\nprintf '%s\\n' \"$@\" > \"$(dirname \"$0\")/opened\"\n"
-                                    "sleep %1\ntouch \"$(dirname \"$0\")/ended\"\nexit %2\n")
-                         .arg(seconds)
-                         .arg(status)
-                         .toUtf8());
+        opener.write(
+            QStringLiteral("#!/bin/sh\nprintf '%s\\n' \"$@\" > \"$(dirname \"$0\")/opened\"\n"
+                           "sleep %1\ntouch \"$(dirname \"$0\")/ended\"\nexit %2\n")
+                .arg(seconds)
+                .arg(status)
+                .toUtf8());
         opener.close();
         opener.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         const QByteArray path = qgetenv("PATH");
@@ -523,10 +524,12 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(dir.filePath(QStringLiteral("ended"))), 10000);
         QFile opened(dir.filePath(QStringLiteral("opened")));
         QVERIFY(opened.open(QIODevice::ReadOnly));
-        QCOMPARE(opened.readAll(), QByteArray("https://dict.baidu.com/s?wd=%C8%CB&select=0&tn=qorvex_pg\n"));
+        QCOMPARE(opened.readAll(),
+            QByteArray("https://dict.baidu.com/s?wd=%C8%CB&select=0&tn=qorvex_pg\n"));
         if (box) {
             QTRY_VERIFY(!seen.title.isEmpty());
-            QVERIFY2(seen.text.endsWith(QStringLiteral("\nhttps://dict.baidu.com/s?wd=%C8%CB&select=0&tn=qorvex_pg")),
+            QVERIFY2(seen.text.endsWith(QStringLiteral(
+                         "\nhttps://dict.baidu.com/s?wd=%C8%CB&select=0&tn=qorvex_pg")),
                 qPrintable(seen.text));
         } else {
             QTest::qWait(300); // the opener's end reaches the window

@@ -16,8 +16,9 @@ Form1Model::Form1Model(WindowOps &window, launch::Shell &shell, runtime::RandomS
     , bands_(inventory::loadBands(texts_.text1, texts_.text2))
     , quiz_(std::make_unique<quiz::Quiz>(bands_, random, window))
 {
-    shell_.onLateFailure(
-        [this](std::string_view target) { report({ std::string(target), false }); });
+    shell_.onLateFailure([this](std::string_view target) {
+        report({ std::string(target), false });
+    });
 }
 
 Form1Model::~Form1Model()

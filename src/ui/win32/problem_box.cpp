@@ -85,8 +85,8 @@ INT_PTR CALLBACK procedure(HWND box, UINT message, WPARAM wParam, LPARAM lParam)
         SetDlgItemTextW(box, messageId, texts->message.c_str());
         SetDlgItemTextW(box, detailId, texts->detail.c_str());
         SetDlgItemTextW(box, IDOK, L"确定");
-        SendDlgItemMessageW(box, iconId, STM_SETICON,
-            reinterpret_cast<WPARAM>(LoadIconW(nullptr, IDI_WARNING)), 0);
+        SendDlgItemMessageW(
+            box, iconId, STM_SETICON, reinterpret_cast<WPARAM>(LoadIconW(nullptr, IDI_WARNING)), 0);
         const HWND detail = GetDlgItem(box, detailId);
         SendMessageW(detail, EM_SETSEL, 0, -1);
         SetFocus(detail);
