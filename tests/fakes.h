@@ -30,7 +30,6 @@ public:
     QStringList endMessages;
     QStringList problems;
 
-    std::u16string title() const override { return titleText.toStdU16String(); }
     void setTitle(std::u16string_view t) override
     {
         titleText = q(t);

@@ -359,7 +359,7 @@ private slots:
         const QRawFont raw = QRawFont::fromFont(font);
         QVERIFY(raw.isValid());
         QString missing;
-        const auto &texts = form->model().inventoryTexts();
+        const auto texts = inventory::embeddedInventory();
         for (const QString &block : { q(texts.text1), q(texts.text2) })
             for (const QStringView row : block.tokenize(u"\r\n", Qt::SkipEmptyParts))
                 if (!raw.supportsCharacter(row[0]))

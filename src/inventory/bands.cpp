@@ -2,8 +2,6 @@
 
 #include "runtime/runtime.h"
 
-#include <algorithm>
-
 namespace vorlank::inventory
 {
 
@@ -48,26 +46,6 @@ Bands loadBands(std::u16string_view text1, std::u16string_view text2)
         fill(bands[k], low + bandRows - 1, low);
     }
     return bands;
-}
-
-std::u16string findRowFault(std::u16string_view joined)
-{
-    if (joined.size() < 2 || joined.substr(joined.size() - 2) != u"\r\n")
-        return u"the inventory does not end with CR LF";
-    const std::vector<std::u16string_view> pieces = splitAtCrLf(joined);
-    const auto isDigit = [](char16_t c) { return c >= u'0' && c <= u'9'; };
-    for (std::size_t i = 0; i + 1 < pieces.size(); ++i) {
-        const std::u16string_view row = pieces[i];
-        const std::u16string_view count = row.size() >= 2 ? row.substr(2) : std::u16string_view();
-        const bool surrogate = !row.empty() && row[0] >= 0xD800 && row[0] <= 0xDFFF;
-        const bool wellFormed = row.size() >= 3 && !surrogate && row[0] != u'|' && row[1] == u'|'
-            && std::all_of(count.begin(), count.end(), isDigit)
-            && !(count.size() > 1 && count[0] == u'0');
-        if (!wellFormed)
-            return u"row " + decimalText(static_cast<std::int32_t>(i))
-                + u" is not character|count: \"" + std::u16string(row) + u"\"";
-    }
-    return {};
 }
 
 } // namespace vorlank::inventory

@@ -56,8 +56,4 @@ InventoryTexts embeddedInventory();
 // Throws InventoryError when there are fewer than 6000 rows.
 Bands loadBands(std::u16string_view text1, std::u16string_view text2);
 
-// Describes the first row of `joined` that is not `character|count` followed by CR LF (or a
-// missing final CR LF); empty when every row is well-formed.
-std::u16string findRowFault(std::u16string_view joined);
-
 } // namespace vorlank::inventory

@@ -1,5 +1,7 @@
 #include "quiz.h"
 
+#include "texts/texts.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -12,7 +14,7 @@ void Quiz::drawTest()
 {
     state_.testString.clear();
     state_.knownCount = 0;
-    window_.setPromptCaption(u"第1个字：");
+    window_.setPromptCaption(texts::firstPrompt);
     state_.testString.reserve(testLength);
     for (const inventory::FrequencyBand &band : bands_) {
         const std::int32_t n = band.count();
@@ -36,19 +38,19 @@ void Quiz::submitAnswer()
     if (window_.recognisedSelected())
         state_.knownCount = checkedAdd(state_.knownCount, 1);
     // Built by appending: g++ 12 warns falsely (-Wrestrict) on a literal + string chain.
-    std::u16string title = u"你认识";
+    std::u16string title = texts::estimateBefore;
     title += decimalText(checkedMultiply(state_.knownCount, estimateFactor));
-    title += u"个字！";
+    title += texts::estimateAfter;
     window_.setTitle(title);
     state_.currentIndex = checkedAdd(state_.currentIndex, 1);
     if (state_.currentIndex == endMark) {
-        window_.showEndMessage(std::u16string(u"测试完毕！").append(title));
+        window_.showEndMessage(std::u16string(texts::testOver).append(title));
         return;
     }
     window_.setCharacterCaption(middleCharacter(state_.testString, state_.currentIndex));
-    std::u16string prompt = u"第";
+    std::u16string prompt = texts::promptBefore;
     prompt += decimalText(state_.currentIndex);
-    prompt += u"个字";
+    prompt += texts::promptAfter;
     window_.setPromptCaption(prompt);
 }
 

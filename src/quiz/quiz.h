@@ -4,10 +4,10 @@
 
 #include "inventory/inventory.h"
 #include "runtime/runtime.h"
-#include "ui/window_ops.h"
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace vorlank::quiz
 {
@@ -23,10 +23,30 @@ struct TestState {
     std::int32_t knownCount = 0; // answers counted as recognised
 };
 
+// What the test run shows and reads on the window. Each front end's window implements it; tests
+// use a recording fake, so the test logic never needs a widget.
+class TestDisplay
+{
+public:
+    virtual ~TestDisplay() = default;
+    // Replaces the window's title (the running estimate).
+    virtual void setTitle(std::u16string_view title) = 0;
+    // The big character on show (Label2).
+    virtual std::u16string characterCaption() const = 0;
+    virtual void setCharacterCaption(std::u16string_view text) = 0;
+    // The position prompt beside it (Label3).
+    virtual void setPromptCaption(std::u16string_view text) = 0;
+    // Whether "认识" (recognised, Option1(0)) is the selected answer.
+    virtual bool recognisedSelected() const = 0;
+    // A modal box with one OK button and no icon, titled with the application title; returns
+    // once the user has dismissed it.
+    virtual void showEndMessage(std::u16string_view text) = 0;
+};
+
 class Quiz
 {
 public:
-    Quiz(const inventory::Bands &bands, runtime::RandomSource &random, ui::WindowOps &window)
+    Quiz(const inventory::Bands &bands, runtime::RandomSource &random, TestDisplay &window)
         : bands_(bands)
         , random_(random)
         , window_(window)
@@ -44,7 +64,7 @@ public:
 private:
     const inventory::Bands &bands_;
     runtime::RandomSource &random_;
-    ui::WindowOps &window_;
+    TestDisplay &window_;
     TestState state_;
 };
 

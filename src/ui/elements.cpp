@@ -1,4 +1,6 @@
-#include "form1.h"
+#include "elements.h"
+
+#include "texts/texts.h"
 
 #include <algorithm>
 #include <array>
@@ -43,10 +45,10 @@ constexpr std::array table {
         Action::OpenFirstProduct },
     Element { "Label6", Label, "Frame3", texts::secondAdvert, { 960, 2640, 3375, 3015 }, 1,
         Action::OpenSecondProduct },
-    Element {
-        "Image1", Picture, "Frame3", u"", { 120, 240, 2160, 2160 }, -1, Action::OpenFirstProduct },
-    Element {
-        "Image2", Picture, "Frame3", u"", { 120, 2640, 750, 750 }, -1, Action::OpenSecondProduct },
+    Element { "Image1", Picture, "Frame3", u"", { 120, 240, 2160, 2160 }, -1,
+        Action::OpenFirstProduct, Face::Window, Artwork::FirstProduct },
+    Element { "Image2", Picture, "Frame3", u"", { 120, 2640, 750, 750 }, -1,
+        Action::OpenSecondProduct, Face::Window, Artwork::SecondProduct },
     Element { "Label1", Label, "", texts::introduction, { 120, 120, 4335, 1095 }, 13 },
     Element { "Label2", Label, "", texts::characterAtStart, { 1200, 1560, 1815, 1575 }, 12,
         Action::None, Face::Character },

@@ -30,7 +30,7 @@ private:
 
 // The window as a reader sees it: answers "认识" for the character on show with the reader's
 // chance of knowing it, and keeps the estimate the program writes into the title.
-class ReaderWindow final : public ui::WindowOps
+class ReaderWindow final : public quiz::TestDisplay
 {
 public:
     ReaderWindow(const Reader &reader, const std::vector<int> &rankOf, std::uint64_t seed)
@@ -39,7 +39,6 @@ public:
         , engine_(seed)
     {
     }
-    std::u16string title() const override { return title_; }
     void setTitle(std::u16string_view title) override { title_ = title; }
     std::u16string characterCaption() const override { return character_; }
     void setCharacterCaption(std::u16string_view text) override
@@ -53,10 +52,6 @@ public:
     void setPromptCaption(std::u16string_view /*text*/) override { }
     bool recognisedSelected() const override { return knows_; }
     void showEndMessage(std::u16string_view /*text*/) override { }
-    void showProblem(std::u16string_view /*message*/, std::u16string_view /*detail*/) override
-    {
-        throw std::logic_error("the test run reported a problem");
-    }
 
     // The number in the title "你认识N个字！".
     std::int32_t estimate() const

@@ -1,5 +1,8 @@
 #include "appearance.h"
 
+#include "qt_text.h"
+#include "ui/elements.h"
+
 #include <QApplication>
 #include <QFontDatabase>
 #include <QImageReader>
@@ -12,32 +15,31 @@ namespace vorlank::ui::qt
 
 namespace
 {
-QString firstInstalled(const QStringList &families)
+// The face `spec` describes: its first family installed (the last where none is), at its size.
+QFont font(const FaceSpec &spec)
 {
     const QStringList installed = QFontDatabase::families();
-    for (const QString &family : families)
-        if (installed.contains(family))
-            return family;
-    return families.last();
+    QString chosen;
+    for (const std::u16string_view family : spec.families) {
+        chosen = toQString(family);
+        if (installed.contains(chosen))
+            break;
+    }
+    QFont font(chosen);
+    font.setPointSize(spec.points);
+    font.setWeight(QFont::Normal);
+    return font;
 }
 } // namespace
 
 QFont windowFont()
 {
-    QFont font(firstInstalled({ QStringLiteral("SimSun"), QStringLiteral("AR PL UMing CN"),
-        QStringLiteral("Noto Sans CJK SC") }));
-    font.setPointSize(9);
-    return font;
+    return font(faceSpec(Face::Window));
 }
 
 QFont characterFont()
 {
-    QFont font(firstInstalled(
-        { QStringLiteral("SimSun"), QStringLiteral("宋体"), QStringLiteral("Songti SC"),
-            QStringLiteral("Noto Serif CJK SC"), QStringLiteral("AR PL UMing CN") }));
-    font.setPointSize(72);
-    font.setWeight(QFont::Normal);
-    return font;
+    return font(faceSpec(Face::Character));
 }
 
 void applyChineseConventions()

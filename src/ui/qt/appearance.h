@@ -9,12 +9,8 @@
 namespace vorlank::ui::qt
 {
 
-// SimSun at 9 points where installed; otherwise AR PL UMing CN, a Song face with SimSun's
-// metrics at that size, for which the window's twip layout was drawn.
+// The window's face and the character's (ui::faceSpec), as Qt fonts.
 QFont windowFont();
-
-// The face for the character on show, at 72 points: SimSun where installed, otherwise the best
-// Simplified Chinese serif there is (never a Japanese or Traditional variant).
 QFont characterFont();
 
 // Makes the application's own texts (message boxes and their buttons included) read as on a

@@ -23,7 +23,7 @@ Form1Widget::Form1Widget(launch::Shell &shell, runtime::RandomSource &random, QW
     prompt_ = w.prompt;
     recognised_ = w.recognised;
     // The window's load: the bands are filled before it is first shown.
-    model_ = std::make_unique<Form1Model>(*this, shell, random);
+    model_ = std::make_unique<EventHandlers>(*this, shell, random);
 
     for (const auto &[widget, action] : w.clickable) {
         const Action a = action;
@@ -35,11 +35,6 @@ Form1Widget::Form1Widget(launch::Shell &shell, runtime::RandomSource &random, QW
 }
 
 Form1Widget::~Form1Widget() = default;
-
-std::u16string Form1Widget::title() const
-{
-    return toU16(windowTitle());
-}
 
 void Form1Widget::setTitle(std::u16string_view title)
 {

@@ -1,5 +1,5 @@
 // Form1 in Qt Widgets: the window's elements as widgets, the window operations on them, and
-// every click passed to the shared Form1Model.
+// every click passed to the shared EventHandlers.
 #pragma once
 
 #include "ui/form1.h"
@@ -22,7 +22,6 @@ public:
     Form1Widget(launch::Shell &shell, runtime::RandomSource &random, QWidget *parent = nullptr);
     ~Form1Widget() override;
 
-    std::u16string title() const override;
     void setTitle(std::u16string_view title) override;
     std::u16string characterCaption() const override;
     void setCharacterCaption(std::u16string_view text) override;
@@ -31,13 +30,13 @@ public:
     void showEndMessage(std::u16string_view text) override;
     void showProblem(std::u16string_view message, std::u16string_view detail) override;
 
-    const Form1Model &model() const { return *model_; }
+    const EventHandlers &model() const { return *model_; }
 
 private:
     QLabel *character_ = nullptr; // Label2
     QLabel *prompt_ = nullptr; // Label3
     QRadioButton *recognised_ = nullptr; // Option1(0)
-    std::unique_ptr<Form1Model> model_;
+    std::unique_ptr<EventHandlers> model_;
 };
 
 // The desktop's opener (xdg-open), started without waiting for it. An opener that cannot be

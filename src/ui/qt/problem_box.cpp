@@ -1,7 +1,7 @@
 #include "problem_box.h"
 
 #include "qt_text.h"
-#include "ui/texts.h"
+#include "texts/texts.h"
 
 #include <QDialog>
 #include <QDialogButtonBox>

@@ -30,7 +30,7 @@ QLabel *label(const Element &e, QWidget *parent)
 {
     QLabel *l = e.click == Action::None ? new QLabel(parent) : new ClickableLabel(parent);
     if (e.kind == Kind::Picture) {
-        const bool first = e.click == Action::OpenFirstProduct;
+        const bool first = e.artwork == Artwork::FirstProduct;
         l->setPixmap(picture(first ? QStringLiteral(":/assets/product1.png")
                                    : QStringLiteral(":/assets/product2.png")));
         l->setAccessibleName(toQString(first ? texts::firstProduct : texts::secondProduct));

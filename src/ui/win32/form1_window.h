@@ -1,9 +1,10 @@
 // Form1 as a native Windows window: classic controls at their twip rectangles, scaled with the
-// window's DPI, the window operations on them, and every click passed to the shared Form1Model.
+// window's DPI, the window operations on them, and every click passed to the shared EventHandlers.
 // This object owns every handle of the window: controls, fonts and pictures.
 #pragma once
 
-#include "gdi.h"
+#include "controls.h"
+#include "fonts_and_pictures.h"
 #include "ui/form1.h"
 
 #include <windows.h>
@@ -28,7 +29,6 @@ public:
     void show(int showCommand);
     HWND handle() const { return hwnd_; }
 
-    std::u16string title() const override;
     void setTitle(std::u16string_view title) override;
     std::u16string characterCaption() const override;
     void setCharacterCaption(std::u16string_view text) override;
@@ -38,21 +38,15 @@ public:
     void showProblem(std::u16string_view message, std::u16string_view detail) override;
 
 private:
-    struct Control {
-        const Element *element;
-        HWND hwnd;
-    };
-
     static LRESULT CALLBACK procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
-    void createControls();
     // Sizes the window and places every control for `dpi`, with faces to match.
     void layout(UINT dpi);
     void command(int id, int code);
     HWND control(std::string_view name) const;
 
     HINSTANCE instance_;
-    std::unique_ptr<Form1Model> model_;
+    std::unique_ptr<EventHandlers> model_;
     HWND hwnd_ = nullptr;
     std::vector<Control> controls_;
     Font windowFont_;

@@ -2,7 +2,7 @@
 #include "form1_window.h"
 #include "launch/launch.h"
 #include "runtime/runtime.h"
-#include "ui/texts.h"
+#include "texts/texts.h"
 
 #include <windows.h>
 
@@ -19,7 +19,7 @@ int WINAPI wWinMain(
     InitCommonControlsEx(&controls);
     // The pictures are decoded by OLE; the shell may use COM to start the browser.
     const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
-    const auto *title = reinterpret_cast<const wchar_t *>(vorlank::ui::texts::applicationTitle);
+    const auto *title = reinterpret_cast<const wchar_t *>(vorlank::texts::applicationTitle);
 
     vorlank::runtime::ClockRandom random;
     int status = 0;

@@ -1,10 +1,11 @@
-#include "gdi.h"
+#include "fonts_and_pictures.h"
+
+#include "wide_text.h"
 
 #include <ocidl.h>
 #include <olectl.h>
 
 #include <cstring>
-#include <initializer_list>
 
 namespace vorlank::ui::win32
 {
@@ -27,45 +28,33 @@ bool installed(HDC dc, const wchar_t *face)
     return found;
 }
 
-std::wstring firstInstalled(std::initializer_list<const wchar_t *> faces)
+} // namespace
+
+std::wstring installedFamily(const FaceSpec &spec)
 {
     HDC dc = GetDC(nullptr);
-    const wchar_t *chosen = *(faces.end() - 1);
-    for (const wchar_t *face : faces) {
-        if (installed(dc, face)) {
-            chosen = face;
+    std::wstring chosen;
+    for (const std::u16string_view family : spec.families) {
+        chosen = wideString(family);
+        if (installed(dc, chosen.c_str()))
             break;
-        }
     }
     ReleaseDC(nullptr, dc);
     return chosen;
 }
-} // namespace
 
-std::wstring windowFace()
-{
-    return firstInstalled(
-        { L"宋体", L"SimSun", L"AR PL UMing CN", L"Microsoft YaHei", L"Noto Sans CJK SC" });
-}
-
-std::wstring characterFace()
-{
-    return firstInstalled(
-        { L"宋体", L"SimSun", L"Noto Serif CJK SC", L"AR PL UMing CN", L"Microsoft YaHei" });
-}
-
-Font createFont(const std::wstring &face, int points, UINT dpi, Height height)
+Font createFont(const FaceSpec &spec, UINT dpi, Height height)
 {
     // GDI takes a negative height as the em and a positive one as the cell (ascent + descent).
-    const int pixels = MulDiv(points, static_cast<int>(dpi), 72);
+    const int pixels = MulDiv(spec.points, static_cast<int>(dpi), 72);
     return Font(CreateFontW(height == Height::Em ? -pixels : pixels, 0, 0, 0, FW_NORMAL, FALSE,
         FALSE, FALSE, GB2312_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY,
-        DEFAULT_PITCH | FF_DONTCARE, face.c_str()));
+        DEFAULT_PITCH | FF_DONTCARE, installedFamily(spec).c_str()));
 }
 
 Bitmap loadPicture(HINSTANCE instance, int id)
 {
-    HRSRC found = FindResourceW(instance, MAKEINTRESOURCEW(id), MAKEINTRESOURCEW(10)); // RT_RCDATA
+    HRSRC found = FindResourceW(instance, MAKEINTRESOURCEW(id), RT_RCDATA);
     const DWORD size = found ? SizeofResource(instance, found) : 0;
     const void *data = size ? LockResource(LoadResource(instance, found)) : nullptr;
     if (!data)

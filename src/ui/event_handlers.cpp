@@ -1,7 +1,8 @@
-#include "form1.h"
+#include "event_handlers.h"
 
 #include "launch/launch.h"
 #include "quiz/quiz.h"
+#include "texts/texts.h"
 
 #include <exception>
 #include <string>
@@ -9,7 +10,7 @@
 namespace vorlank::ui
 {
 
-Form1Model::Form1Model(WindowOps &window, launch::Shell &shell, runtime::RandomSource &random)
+EventHandlers::EventHandlers(WindowOps &window, launch::Shell &shell, runtime::RandomSource &random)
     : window_(window)
     , shell_(shell)
     , texts_(inventory::embeddedInventory())
@@ -21,17 +22,17 @@ Form1Model::Form1Model(WindowOps &window, launch::Shell &shell, runtime::RandomS
     });
 }
 
-Form1Model::~Form1Model()
+EventHandlers::~EventHandlers()
 {
     shell_.onLateFailure({});
 }
 
-const quiz::TestState &Form1Model::testState() const
+const quiz::TestState &EventHandlers::testState() const
 {
     return quiz_->state();
 }
 
-void Form1Model::click(Action action)
+void EventHandlers::click(Action action)
 {
     // The handlers run inside the toolkit's event dispatch, which an exception must not cross.
     try {
@@ -42,7 +43,7 @@ void Form1Model::click(Action action)
     }
 }
 
-void Form1Model::run(Action action)
+void EventHandlers::run(Action action)
 {
     switch (action) {
     case Action::None:
@@ -67,7 +68,7 @@ void Form1Model::run(Action action)
 
 // A desktop that could not open the address must not pass for one that did: the user gets the
 // address to open by hand. Every address the program hands over is ASCII.
-void Form1Model::report(const launch::HandOver &handOver)
+void EventHandlers::report(const launch::HandOver &handOver)
 {
     if (handOver.opened)
         return;

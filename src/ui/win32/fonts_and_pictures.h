@@ -2,6 +2,8 @@
 // among those installed, and the product pictures decoded from the program's resources.
 #pragma once
 
+#include "ui/elements.h"
+
 #include <windows.h>
 
 #include <memory>
@@ -17,20 +19,16 @@ struct GdiDeleter {
 using Font = std::unique_ptr<std::remove_pointer_t<HFONT>, GdiDeleter>;
 using Bitmap = std::unique_ptr<std::remove_pointer_t<HBITMAP>, GdiDeleter>;
 
-// SimSun where installed; otherwise a Simplified Chinese face with its metrics, or the system's
-// Chinese UI face. Never a Japanese or Traditional variant.
-std::wstring windowFace();
-
-// "宋体" where installed; otherwise the best Simplified Chinese serif there is.
-std::wstring characterFace();
+// The first of the face's families installed with Chinese glyphs; the last where none is.
+std::wstring installedFamily(const FaceSpec &spec);
 
 enum class Height {
     Em, // the glyphs' em square is `points` high
     Cell, // a line is `points` high: the layout's 12-pixel lines, whatever the face's leading
 };
 
-// The face at `points` for a window at `dpi`, regular weight, GB2312 character set.
-Font createFont(const std::wstring &face, int points, UINT dpi, Height height);
+// The face for a window at `dpi`, regular weight, GB2312 character set.
+Font createFont(const FaceSpec &spec, UINT dpi, Height height);
 
 // The GIF picture of RCDATA resource `id`, decoded by OLE; null when it cannot be decoded.
 Bitmap loadPicture(HINSTANCE instance, int id);

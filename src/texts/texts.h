@@ -1,12 +1,20 @@
-// The window's own texts, as its users read them.
+// The system's own texts, as its users read them: the window's and the test run's, in one place.
 #pragma once
 
-namespace vorlank::ui::texts
+namespace vorlank::texts
 {
 
 inline constexpr char16_t windowTitle[] = u"Vorlank1.0版";
 inline constexpr char16_t applicationTitle[] = u"Vorlank";
 inline constexpr char16_t firstPrompt[] = u"第1个字：";
+// The prompt for the character at position N once the test runs: "第", N, "个字".
+inline constexpr char16_t promptBefore[] = u"第";
+inline constexpr char16_t promptAfter[] = u"个字";
+// The title with the estimate E: "你认识", E, "个字！"; the end message puts "测试完毕！" before
+// it.
+inline constexpr char16_t estimateBefore[] = u"你认识";
+inline constexpr char16_t estimateAfter[] = u"个字！";
+inline constexpr char16_t testOver[] = u"测试完毕！";
 inline constexpr char16_t characterAtStart[] = u"人";
 
 inline constexpr char16_t introduction[]
@@ -33,4 +41,4 @@ inline constexpr char16_t addressNotOpened[]
 // Shown above an error's description when an operation could not finish.
 inline constexpr char16_t operationFailed[] = u"操作未能完成：";
 
-} // namespace vorlank::ui::texts
+} // namespace vorlank::texts
