@@ -63,7 +63,10 @@ QPixmap picture(const QString &resource)
 QIcon windowIcon()
 {
     QIcon icon;
-    for (const int size : { 16, 32, 48, 64, 128, 256 })
+    // The sizes a window manager draws in title bars and task switchers. Decoding the larger
+    // ones cost start-up time for nothing: launchers and menus take the icon from the hicolor
+    // theme the desktop entry names, in every size.
+    for (const int size : { 16, 32 })
         icon.addPixmap(picture(QStringLiteral(":/assets/icons/vorlank-%1.png").arg(size)));
     return icon;
 }

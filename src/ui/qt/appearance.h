@@ -21,7 +21,7 @@ void applyChineseConventions();
 // A PNG picture of the program's resources, decoded by Qt itself.
 QPixmap picture(const QString &resource);
 
-// The window icon: the 16-pixel design and larger renderings for task switchers.
+// The window icon: the 16-pixel design and its 32-pixel rendering.
 QIcon windowIcon();
 
 } // namespace vorlank::ui::qt
