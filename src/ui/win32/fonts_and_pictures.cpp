@@ -46,7 +46,8 @@ std::wstring installedFamily(const FaceSpec &spec)
 Font createFont(const FaceSpec &spec, UINT dpi, Height height)
 {
     // GDI takes a negative height as the em and a positive one as the cell (ascent + descent).
-    const int pixels = MulDiv(spec.points, static_cast<int>(dpi), 72);
+    constexpr int pointsPerInch = 72;
+    const int pixels = MulDiv(spec.points, static_cast<int>(dpi), pointsPerInch);
     return Font(CreateFontW(height == Height::Em ? -pixels : pixels, 0, 0, 0, FW_NORMAL, FALSE,
         FALSE, FALSE, GB2312_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY,
         DEFAULT_PITCH | FF_DONTCARE, installedFamily(spec).c_str()));

@@ -187,7 +187,7 @@ void Form1Window::showEndMessage(std::u16string_view text)
 void Form1Window::showProblem(std::u16string_view message, std::u16string_view detail)
 {
     showProblemBox(hwnd_, wide(texts::applicationTitle), wideString(message), wideString(detail),
-        installedFamily(faceSpec(Face::Window)));
+        installedFamily(faceSpec(Face::Window)), faceSpec(Face::Window).points);
 }
 
 } // namespace vorlank::ui::win32

@@ -20,7 +20,7 @@ constexpr WORD staticClass = 0x0082;
 class DialogTemplate
 {
 public:
-    DialogTemplate(DWORD style, short width, short height, std::wstring_view face)
+    DialogTemplate(DWORD style, short width, short height, std::wstring_view family, int points)
     {
         add(LOWORD(style));
         add(HIWORD(style));
@@ -33,8 +33,8 @@ public:
         add(0); // no menu
         add(0); // the standard dialog class
         add(L""); // title, set when shown
-        add(9); // points
-        add(face);
+        add(static_cast<WORD>(points));
+        add(family);
     }
 
     void control(WORD windowClass, WORD id, DWORD style, short x, short y, short cx, short cy)
@@ -105,10 +105,11 @@ INT_PTR CALLBACK procedure(HWND box, UINT message, WPARAM wParam, LPARAM lParam)
 } // namespace
 
 void showProblemBox(HWND owner, std::wstring_view title, std::wstring_view message,
-    std::wstring_view detail, std::wstring_view face)
+    std::wstring_view detail, std::wstring_view family, int points)
 {
     DialogTemplate dialog(
-        DS_MODALFRAME | DS_SETFONT | DS_CENTER | WS_POPUP | WS_CAPTION | WS_SYSMENU, 300, 74, face);
+        DS_MODALFRAME | DS_SETFONT | DS_CENTER | WS_POPUP | WS_CAPTION | WS_SYSMENU, 300, 74,
+        family, points);
     dialog.control(staticClass, iconId, SS_ICON, 7, 7, 21, 20);
     dialog.control(staticClass, messageId, SS_LEFT | SS_NOPREFIX, 36, 9, 257, 20);
     dialog.control(editClass, detailId, ES_READONLY | ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP, 36,

@@ -10,9 +10,9 @@
 namespace vorlank::ui::win32
 {
 
-// Shows the box, modal to `owner`, titled `title`, in `face` at 9 points, and returns once the
-// user has closed it. The detail starts selected, so Ctrl+C copies it at once.
+// Shows the box, modal to `owner`, titled `title`, in the window's face (`family` at `points`),
+// and returns once the user has closed it. The detail starts selected, so Ctrl+C copies it.
 void showProblemBox(HWND owner, std::wstring_view title, std::wstring_view message,
-    std::wstring_view detail, std::wstring_view face);
+    std::wstring_view detail, std::wstring_view family, int points);
 
 } // namespace vorlank::ui::win32
