@@ -51,8 +51,8 @@ class ModelTest : public QObject
         : QRandomGenerator::global()->generate();
 
 private slots:
-    void init() { qInfo("seed %u", seed); }
-    void cleanup()
+    void init() const { qInfo("seed %u", seed); }
+    void cleanup() const
     {
         if (QTest::currentTestFailed())
             qWarning("failed with seed %u: VORLANK_MODEL_SEED=%u replays it", seed, seed);

@@ -133,8 +133,8 @@ Widgets buildWidgets(QWidget *window)
     // The rectangle of 认识 reaches into that of 不认识, over the left of its circle, and the
     // widget on top takes every click in its rectangle: 不认识, whose text lies further right,
     // goes on top, so each circle takes its own clicks.
-    for (auto it = keyboardOrder.rbegin(); it != keyboardOrder.rend(); ++it)
-        it->second->raise();
+    std::for_each(keyboardOrder.rbegin(), keyboardOrder.rend(),
+        [](const std::pair<int, QWidget *> &control) { control.second->raise(); });
     keyboardOrder.front().second->setFocus();
     return widgets;
 }

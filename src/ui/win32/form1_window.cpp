@@ -17,8 +17,7 @@ constexpr wchar_t className[] = L"VorlankForm1";
 } // namespace
 
 Form1Window::Form1Window(HINSTANCE instance, launch::Shell &shell, runtime::RandomSource &random)
-    : instance_(instance)
-    , model_(std::make_unique<EventHandlers>(*this, shell, random))
+    : model_(std::make_unique<EventHandlers>(*this, shell, random))
 {
     WNDCLASSEXW windowClass {};
     windowClass.cbSize = sizeof windowClass;

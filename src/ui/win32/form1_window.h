@@ -45,7 +45,6 @@ private:
     void command(int id, int code);
     HWND control(std::string_view name) const;
 
-    HINSTANCE instance_;
     std::unique_ptr<EventHandlers> model_;
     HWND hwnd_ = nullptr;
     std::vector<Control> controls_;
