@@ -15,18 +15,18 @@ namespace vorlank::ui::qt
 
 namespace
 {
-// The face `spec` describes: its first family installed (the last where none is), at its size.
-QFont font(const FaceSpec &spec)
+// The face as Qt draws it: its first family installed (the last where none is), at its size.
+QFont font(const FaceSpec &face)
 {
     const QStringList installed = QFontDatabase::families();
     QString chosen;
-    for (const std::u16string_view family : spec.families) {
+    for (const std::u16string_view family : face.families) {
         chosen = toQString(family);
         if (installed.contains(chosen))
             break;
     }
     QFont font(chosen);
-    font.setPointSize(spec.points);
+    font.setPointSize(face.points);
     font.setWeight(QFont::Normal);
     return font;
 }

@@ -30,11 +30,11 @@ bool installed(HDC dc, const wchar_t *face)
 
 } // namespace
 
-std::wstring installedFamily(const FaceSpec &spec)
+std::wstring installedFamily(const FaceSpec &face)
 {
     HDC dc = GetDC(nullptr);
     std::wstring chosen;
-    for (const std::u16string_view family : spec.families) {
+    for (const std::u16string_view family : face.families) {
         chosen = wideString(family);
         if (installed(dc, chosen.c_str()))
             break;
@@ -43,14 +43,14 @@ std::wstring installedFamily(const FaceSpec &spec)
     return chosen;
 }
 
-Font createFont(const FaceSpec &spec, UINT dpi, Height height)
+Font createFont(const FaceSpec &face, UINT dpi, Height height)
 {
     // GDI takes a negative height as the em and a positive one as the cell (ascent + descent).
     constexpr int pointsPerInch = 72;
-    const int pixels = MulDiv(spec.points, static_cast<int>(dpi), pointsPerInch);
+    const int pixels = MulDiv(face.points, static_cast<int>(dpi), pointsPerInch);
     return Font(CreateFontW(height == Height::Em ? -pixels : pixels, 0, 0, 0, FW_NORMAL, FALSE,
         FALSE, FALSE, GB2312_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY,
-        DEFAULT_PITCH | FF_DONTCARE, installedFamily(spec).c_str()));
+        DEFAULT_PITCH | FF_DONTCARE, installedFamily(face).c_str()));
 }
 
 Bitmap loadPicture(HINSTANCE instance, int id)

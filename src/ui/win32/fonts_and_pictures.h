@@ -20,7 +20,7 @@ using Font = std::unique_ptr<std::remove_pointer_t<HFONT>, GdiDeleter>;
 using Bitmap = std::unique_ptr<std::remove_pointer_t<HBITMAP>, GdiDeleter>;
 
 // The first of the face's families installed with Chinese glyphs; the last where none is.
-std::wstring installedFamily(const FaceSpec &spec);
+std::wstring installedFamily(const FaceSpec &face);
 
 enum class Height {
     Em, // the glyphs' em square is `points` high
@@ -28,7 +28,7 @@ enum class Height {
 };
 
 // The face for a window at `dpi`, regular weight, GB2312 character set.
-Font createFont(const FaceSpec &spec, UINT dpi, Height height);
+Font createFont(const FaceSpec &face, UINT dpi, Height height);
 
 // The GIF picture of RCDATA resource `id`, decoded by OLE; null when it cannot be decoded.
 Bitmap loadPicture(HINSTANCE instance, int id);
