@@ -290,7 +290,7 @@ private slots:
         auto *yes = element<QRadioButton>("Option1(0)");
         auto *no = element<QRadioButton>("Option1(1)");
         QTest::mouseClick(start, Qt::LeftButton);
-        const QString test = q(form->model().testState().testString);
+        const QString test = q(form->handlers().testState().testString);
         QCOMPARE(label("Label2"), test.left(1));
         QTest::mouseClick(yes, Qt::LeftButton);
         QVERIFY(yes->isChecked());
@@ -437,7 +437,7 @@ private slots:
     {
         QCOMPARE(QApplication::focusWidget(), element("Command4"));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-        QCOMPARE(form->model().testState().currentIndex, 1);
+        QCOMPARE(form->handlers().testState().currentIndex, 1);
         element<QRadioButton>("Option1(0)")->setChecked(true);
         element("Command3")->setFocus();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Enter);
@@ -511,7 +511,7 @@ private slots:
         window.findChild<QPushButton *>(QStringLiteral("Command1"))->click();
         window.findChild<QPushButton *>(QStringLiteral("Command4"))->click();
         QVERIFY2(clock.elapsed() < 500, qPrintable(QString::number(clock.elapsed())));
-        QCOMPARE(window.model().testState().currentIndex, 1);
+        QCOMPARE(window.handlers().testState().currentIndex, 1);
         QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(dir.filePath(QStringLiteral("ended"))), 10000);
         QFile opened(dir.filePath(QStringLiteral("opened")));
         QVERIFY(opened.open(QIODevice::ReadOnly));

@@ -93,8 +93,8 @@ private slots:
             const int kind = events.bounded(300);
             if (kind < 2) {
                 draw->click();
-                model = { q(form.model().testState().testString), 1, 0, model.ends, model.title,
-                    q(form.model().testState().testString).left(1) };
+                model = { q(form.handlers().testState().testString), 1, 0, model.ends, model.title,
+                    q(form.handlers().testState().testString).left(1) };
                 QCOMPARE(model.test.size(), 91);
                 for (int p = 0; p < 91; ++p)
                     QVERIFY(q(bands[p / 7].items()).contains(model.test[p]));
@@ -128,7 +128,7 @@ private slots:
                 }
             }
 
-            const auto &state = form.model().testState();
+            const auto &state = form.handlers().testState();
             const auto match = titles.match(form.windowTitle());
             QVERIFY2(match.hasMatch(), qPrintable(form.windowTitle()));
             if (match.hasCaptured(2)) {

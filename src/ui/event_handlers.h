@@ -17,11 +17,6 @@ namespace vorlank::runtime
 {
 class RandomSource;
 }
-namespace vorlank::quiz
-{
-class Quiz;
-struct TestState;
-} // namespace vorlank::quiz
 
 namespace vorlank::ui
 {

@@ -23,14 +23,14 @@ Form1Widget::Form1Widget(launch::Shell &shell, runtime::RandomSource &random, QW
     prompt_ = w.prompt;
     recognised_ = w.recognised;
     // The window's load: the bands are filled before it is first shown.
-    model_ = std::make_unique<EventHandlers>(*this, shell, random);
+    handlers_ = std::make_unique<EventHandlers>(*this, shell, random);
 
     for (const auto &[widget, action] : w.clickable) {
         const Action a = action;
         if (auto *button = qobject_cast<QAbstractButton *>(widget))
-            connect(button, &QAbstractButton::clicked, this, [this, a] { model_->click(a); });
+            connect(button, &QAbstractButton::clicked, this, [this, a] { handlers_->click(a); });
         else if (auto *label = qobject_cast<ClickableLabel *>(widget))
-            connect(label, &ClickableLabel::clicked, this, [this, a] { model_->click(a); });
+            connect(label, &ClickableLabel::clicked, this, [this, a] { handlers_->click(a); });
     }
 }
 

@@ -30,13 +30,13 @@ public:
     void showEndMessage(std::u16string_view text) override;
     void showProblem(std::u16string_view message, std::u16string_view detail) override;
 
-    const EventHandlers &model() const { return *model_; }
+    const EventHandlers &handlers() const { return *handlers_; }
 
 private:
     QLabel *character_ = nullptr; // Label2
     QLabel *prompt_ = nullptr; // Label3
     QRadioButton *recognised_ = nullptr; // Option1(0)
-    std::unique_ptr<EventHandlers> model_;
+    std::unique_ptr<EventHandlers> handlers_;
 };
 
 // The desktop's opener (xdg-open), started without waiting for it. An opener that cannot be

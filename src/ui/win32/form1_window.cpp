@@ -17,7 +17,7 @@ constexpr wchar_t className[] = L"VorlankForm1";
 } // namespace
 
 Form1Window::Form1Window(HINSTANCE instance, launch::Shell &shell, runtime::RandomSource &random)
-    : model_(std::make_unique<EventHandlers>(*this, shell, random))
+    : handlers_(std::make_unique<EventHandlers>(*this, shell, random))
 {
     WNDCLASSEXW windowClass {};
     windowClass.cbSize = sizeof windowClass;
@@ -150,7 +150,7 @@ void Form1Window::command(int id, int code)
     const bool doubleClickedButton
         = code == BN_DOUBLECLICKED && elements()[index].kind == Kind::Button;
     if (code == BN_CLICKED || doubleClickedButton) // BN_CLICKED = STN_CLICKED for the labels
-        model_->click(elements()[index].click);
+        handlers_->click(elements()[index].click);
 }
 
 void Form1Window::setTitle(std::u16string_view title)

@@ -45,7 +45,7 @@ private:
     void command(int id, int code);
     HWND control(std::string_view name) const;
 
-    std::unique_ptr<EventHandlers> model_;
+    std::unique_ptr<EventHandlers> handlers_;
     HWND hwnd_ = nullptr;
     std::vector<Control> controls_;
     Font windowFont_;
