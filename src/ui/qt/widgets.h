@@ -1,6 +1,6 @@
 // The window's elements as Qt widgets, built from the element table: each at its twip
 // rectangle, with its text, face, picture and keyboard order. No behaviour: Form1Widget wires
-// the clicks; the start-up benchmark's floor program shows the widgets bare.
+// the clicks.
 #pragma once
 
 #include "ui/form1.h"
