@@ -20,29 +20,18 @@ std::u16string widen(std::string_view ascii)
     return { ascii.begin(), ascii.end() };
 }
 
-// The form of GBK text that a URL can carry: every byte of every non-ASCII character is
-// percent-encoded, trail bytes that look like ASCII ("|", "[", "\\", ...) included; ASCII
-// characters stay as they are.
-std::string percentEncodeAnsi(std::string_view ansi)
+// A query value's bytes as a URL carries them: every byte percent-encoded, so that a GBK trail
+// byte that looks like ASCII ("|", "[", "\\", ...) cannot be read as part of the URL.
+std::string percentEncoded(std::string_view bytes)
 {
     constexpr char digits[] = "0123456789ABCDEF";
     std::string encoded;
-    encoded.reserve(ansi.size() * 3);
-    const auto escape = [&](unsigned char byte) {
+    encoded.reserve(bytes.size() * 3);
+    for (const char c : bytes) {
+        const auto byte = static_cast<unsigned char>(c);
         encoded += '%';
         encoded += digits[byte >> 4U];
         encoded += digits[byte & 0xFU];
-    };
-    for (std::size_t i = 0; i < ansi.size(); ++i) {
-        const auto byte = static_cast<unsigned char>(ansi[i]);
-        if (byte < 0x80) {
-            encoded += static_cast<char>(byte);
-            continue;
-        }
-        escape(byte);
-        // A GBK lead byte takes its trail byte with it, whatever that byte looks like.
-        if (byte >= 0x81 && byte <= 0xFE && i + 1 < ansi.size())
-            escape(static_cast<unsigned char>(ansi[++i]));
     }
     return encoded;
 }
@@ -68,8 +57,7 @@ HandOver shellOpen(Shell &shell, std::u16string_view operation, const ShellValue
 
 std::u16string lookupAddress(std::u16string_view character)
 {
-    return widen(addresses::dictionaryPrefix)
-        + widen(percentEncodeAnsi(runtime::encodeGbk(character)))
+    return widen(addresses::dictionaryPrefix) + widen(percentEncoded(runtime::encodeGbk(character)))
         + widen(addresses::dictionarySuffix);
 }
 
