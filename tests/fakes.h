@@ -1,48 +1,36 @@
-// Stand-ins for the window, the generator and the shell, so that logic is tested without them.
+// Stand-ins for the window, the generator and the shell, so that the core is tested without a
+// toolkit, and the Qt window without a desktop.
 #pragma once
 
 #include "launch/launch.h"
 #include "runtime/runtime.h"
+#include "texts/texts.h"
 #include "ui/window_ops.h"
 
-#include <QList>
-#include <QString>
-#include <QStringList>
+#include <string>
+#include <utility>
+#include <vector>
 
-// The core's UTF-16 text as a QString, for comparisons and messages.
-inline QString q(std::u16string_view text)
-{
-    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
-}
-inline QByteArray q(std::string_view bytes)
-{
-    return { bytes.data(), static_cast<qsizetype>(bytes.size()) };
-}
-
+// Records what the test run shows; `recognised` is the answer selected.
 class RecordingWindow final : public vorlank::ui::WindowOps
 {
 public:
-    QString titleText = QStringLiteral("Vorlank1.0版");
-    QString character = QStringLiteral("人");
-    QString prompt = QStringLiteral("第1个字：");
+    std::u16string title = vorlank::texts::windowTitle;
+    std::u16string character = vorlank::texts::characterAtStart;
+    std::u16string prompt = vorlank::texts::firstPrompt;
     bool recognised = false;
-    QStringList titles; // every title written, in order
-    QStringList endMessages;
-    QStringList problems;
+    std::vector<std::u16string> titles; // every title written, in order
+    std::vector<std::u16string> endMessages;
+    std::vector<std::u16string> problems; // message, a line break, detail
 
-    void setTitle(std::u16string_view t) override
-    {
-        titleText = q(t);
-        titles.append(titleText);
-    }
-    std::u16string characterCaption() const override { return character.toStdU16String(); }
-    void setCharacterCaption(std::u16string_view t) override { character = q(t); }
-    void setPromptCaption(std::u16string_view t) override { prompt = q(t); }
+    void setTitle(std::u16string_view t) override { titles.emplace_back(title = t); }
+    void setCharacterCaption(std::u16string_view t) override { character = t; }
+    void setPromptCaption(std::u16string_view t) override { prompt = t; }
     bool recognisedSelected() const override { return recognised; }
-    void showEndMessage(std::u16string_view t) override { endMessages.append(q(t)); }
+    void showEndMessage(std::u16string_view t) override { endMessages.emplace_back(t); }
     void showProblem(std::u16string_view message, std::u16string_view detail) override
     {
-        problems.append(q(message) + QLatin1Char('\n') + q(detail));
+        problems.push_back(std::u16string(message) + u'\n' + std::u16string(detail));
     }
 };
 
@@ -50,7 +38,7 @@ public:
 class ScriptedRandom final : public vorlank::runtime::RandomSource
 {
 public:
-    explicit ScriptedRandom(QList<float> values)
+    explicit ScriptedRandom(std::vector<float> values)
         : values_(std::move(values))
     {
     }
@@ -59,19 +47,22 @@ public:
     int reseeds = 0;
 
 private:
-    QList<float> values_;
-    qsizetype position_ = 0;
+    std::vector<float> values_;
+    std::size_t position_ = 0;
 };
 
-// Records every hand-over; `opens` says whether the desktop takes the address.
+// Records every hand-over and keeps its late-failure listener; `opens` says whether the desktop
+// takes the address.
 class RecordingShell final : public vorlank::launch::Shell
 {
 public:
-    QList<vorlank::launch::ShellArguments> calls;
+    std::vector<vorlank::launch::ShellArguments> calls;
+    std::vector<LateFailure> listeners;
     bool opens = true;
-    bool execute(const vorlank::launch::ShellArguments &a) override
+    bool execute(const vorlank::launch::ShellArguments &a, LateFailure lateFailure) override
     {
-        calls.append(a);
+        calls.push_back(a);
+        listeners.push_back(std::move(lateFailure));
         return opens;
     }
 };

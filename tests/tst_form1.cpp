@@ -1,7 +1,9 @@
 #include "fakes.h"
 #include "quiz/quiz.h"
 #include "ui/qt/appearance.h"
+#include "ui/qt/desktop_shell.h"
 #include "ui/qt/form1_widget.h"
+#include "ui/qt/qt_text.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -24,6 +26,7 @@
 #include <stdexcept>
 
 using namespace vorlank;
+using ui::qt::toQString;
 
 namespace
 {
@@ -290,7 +293,7 @@ private slots:
         auto *yes = element<QRadioButton>("Option1(0)");
         auto *no = element<QRadioButton>("Option1(1)");
         QTest::mouseClick(start, Qt::LeftButton);
-        const QString test = q(form->handlers().testState().testString);
+        const QString test = toQString(form->handlers().testState().testString);
         QCOMPARE(label("Label2"), test.left(1));
         QTest::mouseClick(yes, Qt::LeftButton);
         QVERIFY(yes->isChecked());
@@ -320,18 +323,19 @@ private slots:
     void launchElementsHandOverTheirAddresses()
     {
         QTest::mouseClick(element("Command1"), Qt::LeftButton);
-        QCOMPARE(shell.calls.size(), 1);
-        QVERIFY(q(shell.calls[0].target).contains("wd=%C8%CB&"));
+        QCOMPARE(shell.calls.size(), 1U);
+        QVERIFY(shell.calls[0].target.find("wd=%C8%CB&") != std::string::npos);
         QTest::mouseClick(element("Command4"), Qt::LeftButton);
         QTest::mouseClick(element("Command1"), Qt::LeftButton);
-        QVERIFY(
-            q(shell.calls[1].target)
-                .contains("wd="
-                    + q(runtime::encodeGbk(label("Label2").toStdU16String())).toPercentEncoding()
-                    + "&"));
+        QVERIFY(QByteArray::fromStdString(shell.calls[1].target)
+                    .contains("wd="
+                        + QByteArray::fromStdString(
+                            runtime::encodeGbk(label("Label2").toStdU16String()))
+                              .toPercentEncoding()
+                        + "&"));
         for (const char *name : { "Image1", "Label5", "Image2", "Label6" })
             QTest::mouseClick(element(name), Qt::LeftButton);
-        QCOMPARE(shell.calls.size(), 6);
+        QCOMPARE(shell.calls.size(), 6U);
         QCOMPARE(shell.calls[2].target, shell.calls[3].target);
         QCOMPARE(shell.calls[4].target, shell.calls[5].target);
         QVERIFY(shell.calls[2].target != shell.calls[4].target);
@@ -360,7 +364,7 @@ private slots:
         QVERIFY(raw.isValid());
         QString missing;
         const auto texts = inventory::embeddedInventory();
-        for (const QString &block : { q(texts.text1), q(texts.text2) })
+        for (const QString &block : { toQString(texts.text1), toQString(texts.text2) })
             for (const QStringView row : block.tokenize(u"\r\n", Qt::SkipEmptyParts))
                 if (!raw.supportsCharacter(row[0]))
                     missing += row[0];
@@ -502,7 +506,8 @@ private slots:
         const QByteArray path = qgetenv("PATH");
         qputenv("PATH", QFile::encodeName(dir.path()) + ':' + path);
 
-        ui::qt::Form1Widget window(ui::qt::desktopShell(), random);
+        ui::qt::DesktopShell desktop;
+        ui::qt::Form1Widget window(desktop, random);
         window.show();
         BoxSeen seen;
         const auto watch = watchForBoxes(&seen);
@@ -542,7 +547,7 @@ private slots:
         QVERIFY2(seen.text.contains(QStringLiteral("overflow")), qPrintable(seen.text));
         QVERIFY(seen.problem);
         broken.findChild<QPushButton *>(QStringLiteral("Command1"))->click();
-        QCOMPARE(shell.calls.size(), 1);
+        QCOMPARE(shell.calls.size(), 1U);
         QCOMPARE(broken.windowTitle(), QStringLiteral("Vorlank1.0版"));
     }
 };

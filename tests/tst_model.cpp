@@ -2,6 +2,7 @@
 #include "fakes.h"
 #include "quiz/quiz.h"
 #include "ui/qt/form1_widget.h"
+#include "ui/qt/qt_text.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -14,6 +15,7 @@
 #include <QTimer>
 
 using namespace vorlank;
+using ui::qt::toQString;
 
 namespace
 {
@@ -93,17 +95,15 @@ private slots:
             const int kind = events.bounded(300);
             if (kind < 2) {
                 draw->click();
-                model = { q(form.handlers().testState().testString), 1, 0, model.ends, model.title,
-                    q(form.handlers().testState().testString).left(1) };
+                model = { toQString(form.handlers().testState().testString), 1, 0, model.ends,
+                    model.title, toQString(form.handlers().testState().testString).left(1) };
                 QCOMPARE(model.test.size(), 91);
                 for (int p = 0; p < 91; ++p)
-                    QVERIFY(q(bands[p / 7].items()).contains(model.test[p]));
+                    QVERIFY(toQString(bands[p / 7].items()).contains(model.test[p]));
             } else if (kind < 12) {
                 lookup->click();
-                QCOMPARE(shell.calls.last().target,
-                    launch::shellArguments(
-                        {}, launch::lookupAddress(model.character.toStdU16String()), 0, 0, 1)
-                        .target);
+                QCOMPARE(shell.calls.back().target,
+                    launch::lookupAddress(model.character.toStdU16String()));
             } else {
                 const int answer = events.bounded(3); // 认识, 不认识, nothing selected
                 if (answer == 2) {
@@ -140,8 +140,8 @@ private slots:
             QCOMPARE(state.knownCount, model.known);
             QCOMPARE(form.windowTitle(), model.title);
             QCOMPARE(big->text(), model.character);
-            QVERIFY(
-                big->text() == QStringLiteral("人") || q(state.testString).contains(big->text()));
+            QVERIFY(big->text() == QStringLiteral("人")
+                || toQString(state.testString).contains(big->text()));
             QCOMPARE(boxes, model.ends);
         }
         QVERIFY(model.ends > 100); // the walk did complete many tests

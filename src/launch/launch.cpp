@@ -8,18 +8,6 @@ namespace vorlank::launch
 
 namespace
 {
-std::string ansi(const ShellValue &value)
-{
-    if (const auto *text = std::get_if<std::u16string>(&value))
-        return runtime::encodeGbk(*text);
-    return runtime::encodeGbk(runtime::decimalText(std::get<std::int32_t>(value)));
-}
-
-std::u16string widen(std::string_view ascii)
-{
-    return { ascii.begin(), ascii.end() };
-}
-
 // A query value's bytes as a URL carries them: every byte percent-encoded, so that a GBK trail
 // byte that looks like ASCII ("|", "[", "\\", ...) cannot be read as part of the URL.
 std::string percentEncoded(std::string_view bytes)
@@ -35,42 +23,36 @@ std::string percentEncoded(std::string_view bytes)
     }
     return encoded;
 }
-
-constexpr std::u16string_view verb = u"open";
-constexpr std::int32_t showNormal = 1;
 } // namespace
 
-ShellArguments shellArguments(std::u16string_view operation, const ShellValue &target,
-    const ShellValue &parameters, const ShellValue &directory, std::int32_t showMode)
+HandOver shellOpen(Shell &shell, std::string address, Shell::LateFailure lateFailure)
 {
-    return { runtime::encodeGbk(operation), ansi(target), ansi(parameters), ansi(directory),
-        showMode };
-}
-
-HandOver shellOpen(Shell &shell, std::u16string_view operation, const ShellValue &target,
-    const ShellValue &parameters, const ShellValue &directory, std::int32_t showMode)
-{
-    ShellArguments arguments = shellArguments(operation, target, parameters, directory, showMode);
-    const bool opened = shell.execute(arguments);
+    ShellArguments arguments;
+    arguments.target = std::move(address);
+    const bool opened = shell.execute(arguments, std::move(lateFailure));
     return { std::move(arguments.target), opened };
 }
 
-std::u16string lookupAddress(std::u16string_view character)
+std::string lookupAddress(std::u16string_view character)
 {
-    return widen(addresses::dictionaryPrefix) + widen(percentEncoded(runtime::encodeGbk(character)))
-        + widen(addresses::dictionarySuffix);
+    return addresses::dictionaryPrefix + percentEncoded(runtime::encodeGbk(character))
+        + addresses::dictionarySuffix;
 }
 
-HandOver lookupCharacter(Shell &shell, std::u16string_view characterOnShow)
+std::string_view productPage(Product product)
 {
-    return shellOpen(shell, verb, lookupAddress(characterOnShow), 0, 0, showNormal);
+    return product == Product::First ? addresses::firstProductPage : addresses::secondProductPage;
 }
 
-HandOver openProductPage(Shell &shell, Product product)
+HandOver lookupCharacter(
+    Shell &shell, std::u16string_view characterOnShow, Shell::LateFailure lateFailure)
 {
-    const char *page
-        = product == Product::First ? addresses::firstProductPage : addresses::secondProductPage;
-    return shellOpen(shell, verb, widen(page), 0, 0, showNormal);
+    return shellOpen(shell, lookupAddress(characterOnShow), std::move(lateFailure));
+}
+
+HandOver openProductPage(Shell &shell, Product product, Shell::LateFailure lateFailure)
+{
+    return shellOpen(shell, std::string(productPage(product)), std::move(lateFailure));
 }
 
 } // namespace vorlank::launch

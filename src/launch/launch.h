@@ -1,63 +1,48 @@
 // Handing web addresses to the desktop: the dictionary look-up of the character on show and
-// the pages of the two advertised programs. The program itself makes no network access.
+// the pages of the two advertised programs. The program itself makes no network access. Every
+// address is plain ASCII from the moment it is built to the moment the shell receives it.
 #pragma once
 
 #include <cstdint>
 #include <functional>
 #include <string>
 #include <string_view>
-#include <variant>
 
 namespace vorlank::launch
 {
 
-// A text or a number; a number reaches the shell as its decimal text.
-using ShellValue = std::variant<std::u16string, std::int32_t>;
+// The arguments every hand-over passes besides the address: Windows' shell receives them as
+// they stand ("open", the callers' number 0 as its decimal text twice, and show mode 1).
+inline constexpr char openVerb[] = "open";
+inline constexpr char noParameters[] = "0";
+inline constexpr char noDirectory[] = "0";
+inline constexpr std::int32_t showNormally = 1;
 
-// What the shell receives, every text in the program's ANSI code page (GBK).
+// What the shell receives, every text ASCII.
 struct ShellArguments {
-    std::string operation;
-    std::string target;
-    std::string parameters;
-    std::string directory;
-    std::int32_t showMode = 0;
+    std::string operation = openVerb;
+    std::string target; // the address
+    std::string parameters = noParameters;
+    std::string directory = noDirectory;
+    std::int32_t showMode = showNormally;
     bool operator==(const ShellArguments &) const = default;
 };
 
-// Converts the arguments as the shell call wants them. Throws runtime::ConversionError for text
-// that GBK cannot carry.
-ShellArguments shellArguments(std::u16string_view operation, const ShellValue &target,
-    const ShellValue &parameters, const ShellValue &directory, std::int32_t showMode);
-
-// The hand-over itself. Tests substitute a recorder; nothing in a test starts a browser.
+// The hand-over itself, one per platform beside its window. Tests substitute a recorder; nothing
+// in a test starts a browser.
 class Shell
 {
 public:
+    // Told, on the window's thread, of a hand-over that execute accepted but that failed later (a
+    // desktop opener that ends with an error), with the address it carried.
+    using LateFailure = std::function<void(std::string_view address)>;
+
     virtual ~Shell() = default;
     // Hands the address over without waiting for the browser; false when the desktop says at
-    // once that it could not open it.
-    virtual bool execute(const ShellArguments &arguments) = 0;
-
-    // Told, on the window's thread, of a hand-over that execute accepted but that failed later
-    // (a desktop opener that ends with an error), with the address it carried. One listener;
-    // an empty one stops listening.
-    using LateFailure = std::function<void(std::string_view target)>;
-    void onLateFailure(LateFailure listener) { lateFailure_ = std::move(listener); }
-
-protected:
-    void reportLateFailure(std::string_view target) const
-    {
-        if (lateFailure_)
-            lateFailure_(target);
-    }
-
-private:
-    LateFailure lateFailure_;
+    // once that it could not open it. A shell that can learn of a failure later calls
+    // `lateFailure`, which belongs to the window that asked and knows whether it still exists.
+    virtual bool execute(const ShellArguments &arguments, LateFailure lateFailure) = 0;
 };
-
-// Windows' own shell: ShellExecuteA with the desktop window as parent; a result of 32 or less is
-// a failure. Built on Windows only.
-Shell &windowsShell();
 
 // The address as the shell received it, and whether the desktop took it.
 struct HandOver {
@@ -65,19 +50,23 @@ struct HandOver {
     bool opened = false;
 };
 
-HandOver shellOpen(Shell &shell, std::u16string_view operation, const ShellValue &target,
-    const ShellValue &parameters, const ShellValue &directory, std::int32_t showMode);
+// Hands `address` to the shell with the fixed arguments above.
+HandOver shellOpen(Shell &shell, std::string address, Shell::LateFailure lateFailure);
 
 // The dictionary address for `character`: the dictionary reads its query in GBK, so the
 // character's GBK bytes go in percent-encoded and the address is plain ASCII. ASCII reads the
 // same in every ANSI code page, and a browser has nothing left to re-encode, so every desktop
 // hands the dictionary the same bytes. Throws runtime::ConversionError for a character GBK
 // cannot carry.
-std::u16string lookupAddress(std::u16string_view character);
+std::string lookupAddress(std::u16string_view character);
 
 enum class Product { First, Second };
 
-HandOver lookupCharacter(Shell &shell, std::u16string_view characterOnShow);
-HandOver openProductPage(Shell &shell, Product product);
+// The page of an advertised program.
+std::string_view productPage(Product product);
+
+HandOver lookupCharacter(
+    Shell &shell, std::u16string_view characterOnShow, Shell::LateFailure lateFailure);
+HandOver openProductPage(Shell &shell, Product product, Shell::LateFailure lateFailure);
 
 } // namespace vorlank::launch

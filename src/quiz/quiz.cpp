@@ -30,6 +30,14 @@ void Quiz::drawTest()
     state_.currentIndex = 1;
 }
 
+std::u16string_view Quiz::characterOnShow() const
+{
+    if (state_.currentIndex < 1)
+        return texts::characterAtStart;
+    const auto position = static_cast<std::size_t>(std::min(state_.currentIndex, testLength));
+    return std::u16string_view(state_.testString).substr(position - 1, 1);
+}
+
 void Quiz::submitAnswer()
 {
     // No test drawn yet, or the test is over: there is no character on show to answer for.
@@ -37,9 +45,10 @@ void Quiz::submitAnswer()
         return;
     if (window_.recognisedSelected())
         state_.knownCount = checkedAdd(state_.knownCount, 1);
+    state_.estimateShown = checkedMultiply(state_.knownCount, estimateFactor);
     // Built by appending: g++ 12 warns falsely (-Wrestrict) on a literal + string chain.
     std::u16string title = texts::estimateBefore;
-    title += decimalText(checkedMultiply(state_.knownCount, estimateFactor));
+    title += decimalText(*state_.estimateShown);
     title += texts::estimateAfter;
     window_.setTitle(title);
     state_.currentIndex = checkedAdd(state_.currentIndex, 1);

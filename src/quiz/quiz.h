@@ -6,6 +6,7 @@
 #include "runtime/runtime.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -21,6 +22,7 @@ struct TestState {
     std::u16string testString; // drawn characters in draw order, band 0 first
     std::int32_t currentIndex = 0; // 1-based position on show; 0 before any draw
     std::int32_t knownCount = 0; // answers counted as recognised
+    std::optional<std::int32_t> estimateShown; // the estimate in the title, once there is one
 };
 
 // What the test run shows and reads on the window. Each front end's window implements it; tests
@@ -31,8 +33,7 @@ public:
     virtual ~TestDisplay() = default;
     // Replaces the window's title (the running estimate).
     virtual void setTitle(std::u16string_view title) = 0;
-    // The big character on show (Label2).
-    virtual std::u16string characterCaption() const = 0;
+    // Shows `text` as the big character on show (Label2); a screen reader reads it too.
     virtual void setCharacterCaption(std::u16string_view text) = 0;
     // The position prompt beside it (Label3).
     virtual void setPromptCaption(std::u16string_view text) = 0;
@@ -60,6 +61,12 @@ public:
     void submitAnswer();
 
     const TestState &state() const { return state_; }
+
+    // The character on show: 人 before any test, then the test's character at the position on
+    // show; after the end, the last one stays.
+    std::u16string_view characterOnShow() const;
+    // The estimate the title shows; none while it still shows the window's own title.
+    std::optional<std::int32_t> estimateOnShow() const { return state_.estimateShown; }
 
 private:
     const inventory::Bands &bands_;

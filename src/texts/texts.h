@@ -17,6 +17,18 @@ inline constexpr char16_t estimateAfter[] = u"个字！";
 inline constexpr char16_t testOver[] = u"测试完毕！";
 inline constexpr char16_t characterAtStart[] = u"人";
 
+// The captions of the window's controls and group boxes.
+inline constexpr char16_t startButton[] = u"开始测试";
+inline constexpr char16_t submitButton[] = u"提交";
+inline constexpr char16_t lookUpButton[] = u"查询此字";
+inline constexpr char16_t answerGroup[] = u"是否认识";
+inline constexpr char16_t recognised[] = u"认识";
+inline constexpr char16_t notRecognised[] = u"不认识";
+inline constexpr char16_t instructionsGroup[] = u"说明";
+inline constexpr char16_t otherProgramsGroup[] = u"我的其他软件：";
+// The one button of every box the window shows.
+inline constexpr char16_t okButton[] = u"确定";
+
 inline constexpr char16_t introduction[]
     = u"本软件虽然小，但是准备工作不少，统计了大量的互联网文章，得出了汉字的使用频率，"
       u"从最常用的汉字开始，到生僻的汉字，按照一定的数学模型，随机抽取91个汉字进行测试，"
@@ -40,5 +52,7 @@ inline constexpr char16_t addressNotOpened[]
     = u"无法打开网页浏览器。请把下面的网址复制到浏览器中打开：";
 // Shown above an error's description when an operation could not finish.
 inline constexpr char16_t operationFailed[] = u"操作未能完成：";
+// Shown before the reason when a damaged build cannot open its window.
+inline constexpr char16_t cannotStart[] = u"Vorlank cannot start: ";
 
 } // namespace vorlank::texts

@@ -6,6 +6,7 @@
 #include <array>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 namespace vorlank::ui
 {
@@ -13,6 +14,7 @@ namespace vorlank::ui
 namespace
 {
 using enum Kind;
+namespace t = texts;
 
 // The window's definition: positions are Left, Top, Width, Height in twips within the container.
 constexpr std::array table {
@@ -31,29 +33,54 @@ constexpr std::array table {
     Element { "List1(2)", List, "", u"", { 2400, 6120, 975, 1680 }, 16 },
     Element { "List1(1)", List, "", u"", { 1320, 6120, 975, 1680 }, 15 },
     Element { "List1(0)", List, "", u"", { 240, 6120, 975, 1680 }, 14 },
-    Element { "Frame1", GroupBox, "", u"是否认识", { 240, 3360, 2775, 855 }, 8 },
-    Element { "Option1(1)", OptionButton, "Frame1", u"不认识", { 1320, 360, 1215, 375 }, 9 },
-    Element { "Option1(0)", OptionButton, "Frame1", u"认识", { 240, 360, 1215, 375 }, 10 },
-    Element { "Command1", Button, "", u"查询此字", { 3120, 2280, 1335, 855 }, 7,
+    Element { "Frame1", GroupBox, "", t::answerGroup, { 240, 3360, 2775, 855 }, 8 },
+    Element { "Option1(1)", OptionButton, "Frame1", t::notRecognised, { 1320, 360, 1215, 375 }, 9 },
+    Element { "Option1(0)", OptionButton, "Frame1", t::recognised, { 240, 360, 1215, 375 }, 10,
+        Action::None, Face::Window, Artwork::None, Role::Recognised },
+    Element { "Command1", Button, "", t::lookUpButton, { 3120, 2280, 1335, 855 }, 7,
         Action::LookupCharacter },
-    Element { "Frame2", GroupBox, "", u"说明", { 240, 4440, 4215, 1455 }, 5 },
-    Element { "Label4", Label, "Frame2", texts::instructions, { 120, 360, 3855, 855 }, 6 },
-    Element { "Command3", Button, "", u"提交", { 3120, 3480, 1335, 735 }, 4, Action::SubmitAnswer },
-    Element { "Command4", Button, "", u"开始测试", { 3120, 1560, 1335, 615 }, 3, Action::DrawTest },
-    Element { "Frame3", GroupBox, "", u"我的其他软件：", { 4560, 120, 4575, 5775 }, 0 },
-    Element { "Label5", Label, "Frame3", texts::firstAdvert, { 2400, 240, 1935, 2295 }, 2,
+    Element { "Frame2", GroupBox, "", t::instructionsGroup, { 240, 4440, 4215, 1455 }, 5 },
+    Element { "Label4", Label, "Frame2", t::instructions, { 120, 360, 3855, 855 }, 6 },
+    Element { "Command3", Button, "", t::submitButton, { 3120, 3480, 1335, 735 }, 4,
+        Action::SubmitAnswer },
+    Element {
+        "Command4", Button, "", t::startButton, { 3120, 1560, 1335, 615 }, 3, Action::DrawTest },
+    Element { "Frame3", GroupBox, "", t::otherProgramsGroup, { 4560, 120, 4575, 5775 }, 0 },
+    Element { "Label5", Label, "Frame3", t::firstAdvert, { 2400, 240, 1935, 2295 }, 2,
         Action::OpenFirstProduct },
-    Element { "Label6", Label, "Frame3", texts::secondAdvert, { 960, 2640, 3375, 3015 }, 1,
+    Element { "Label6", Label, "Frame3", t::secondAdvert, { 960, 2640, 3375, 3015 }, 1,
         Action::OpenSecondProduct },
     Element { "Image1", Picture, "Frame3", u"", { 120, 240, 2160, 2160 }, -1,
-        Action::OpenFirstProduct, Face::Window, Artwork::FirstProduct },
+        Action::OpenFirstProduct, Face::Window, Artwork::FirstProduct, Role::None,
+        t::firstProduct },
     Element { "Image2", Picture, "Frame3", u"", { 120, 2640, 750, 750 }, -1,
-        Action::OpenSecondProduct, Face::Window, Artwork::SecondProduct },
-    Element { "Label1", Label, "", texts::introduction, { 120, 120, 4335, 1095 }, 13 },
-    Element { "Label2", Label, "", texts::characterAtStart, { 1200, 1560, 1815, 1575 }, 12,
-        Action::None, Face::Character },
-    Element { "Label3", Label, "", texts::firstPrompt, { 120, 1560, 855, 255 }, 11 },
+        Action::OpenSecondProduct, Face::Window, Artwork::SecondProduct, Role::None,
+        t::secondProduct },
+    Element { "Label1", Label, "", t::introduction, { 120, 120, 4335, 1095 }, 13 },
+    Element { "Label2", Label, "", t::characterAtStart, { 1200, 1560, 1815, 1575 }, 12,
+        Action::None, Face::Character, Artwork::None, Role::Character },
+    Element { "Label3", Label, "", t::firstPrompt, { 120, 1560, 855, 255 }, 11, Action::None,
+        Face::Window, Artwork::None, Role::Prompt },
 };
+
+// Where an element stands in the stacking order: focus takers first, group boxes last, the
+// design's tab index within each, and elements without one after those with one.
+int stackingRank(const Element &e)
+{
+    const int layer = takesFocus(e.kind) ? 0 : e.kind == GroupBox ? 2 : 1;
+    return layer * 1000 + (e.tabIndex < 0 ? 999 : e.tabIndex);
+}
+
+std::vector<const Element *> stacked()
+{
+    std::vector<const Element *> order;
+    for (const Element &e : table)
+        if (isShown(e.kind))
+            order.push_back(&e);
+    std::stable_sort(order.begin(), order.end(),
+        [](const Element *a, const Element *b) { return stackingRank(*a) < stackingRank(*b); });
+    return order;
+}
 } // namespace
 
 std::span<const Element> elements()
@@ -70,6 +97,15 @@ const Element &element(std::string_view name)
     return *found;
 }
 
+const Element &elementFor(Role role)
+{
+    const auto *found = std::find_if(
+        table.begin(), table.end(), [&](const Element &e) { return e.role == role; });
+    if (role == Role::None || found == table.end())
+        throw std::out_of_range("no element plays this role");
+    return *found;
+}
+
 TwipRect windowRect(const Element &e)
 {
     TwipRect rect = e.twips;
@@ -79,6 +115,20 @@ TwipRect windowRect(const Element &e)
         rect.top += outer.top;
     }
     return rect;
+}
+
+std::span<const Element *const> stackingOrder()
+{
+    static const std::vector<const Element *> order = stacked();
+    return order;
+}
+
+std::span<const Element *const> keyboardOrder()
+{
+    const std::span<const Element *const> all = stackingOrder();
+    const auto focusable = std::count_if(
+        all.begin(), all.end(), [](const Element *e) { return takesFocus(e->kind); });
+    return all.first(static_cast<std::size_t>(focusable));
 }
 
 } // namespace vorlank::ui

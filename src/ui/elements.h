@@ -1,6 +1,6 @@
 // The window, Form1, as data: its elements (kind, container, caption, twip rectangle, keyboard
-// order, picture, what a click runs) and the faces they are drawn in. Both front ends build their
-// controls from it and nothing else.
+// order, picture, role, accessible name, what a click runs) and the faces they are drawn in. Every
+// front end builds its controls from it and nothing else.
 #pragma once
 
 #include <span>
@@ -44,9 +44,23 @@ enum class Action {
     OpenSecondProduct
 };
 
+// The part an element plays for the test run, which reaches the window through these alone.
+enum class Role {
+    None,
+    Character, // shows the character on show (Label2)
+    Prompt, // shows the position prompt beside it (Label3)
+    Recognised, // the answer "认识" that counts as recognised (Option1(0))
+};
+
 enum class Face {
     Window, // the window's face at 9 points
     Character, // the character on show: a Song face at 72 points, centred
+};
+
+// What a face's point size measures.
+enum class Measure {
+    Em, // the glyphs' em square, as type is usually sized
+    Line, // a whole line, ascent and descent: 9 points make the layout's 12-pixel lines
 };
 
 // What a face is: its size, and the families to take it from, the first one installed. Every one
@@ -56,6 +70,7 @@ enum class Face {
 // Regular weight, GB2312 character set.
 struct FaceSpec {
     int points;
+    Measure measure;
     std::span<const std::u16string_view> families;
 };
 inline constexpr std::u16string_view windowFamilies[]
@@ -64,23 +79,25 @@ inline constexpr std::u16string_view characterFamilies[] = { u"宋体", u"SimSun
     u"Noto Serif CJK SC", u"AR PL UMing CN", u"Microsoft YaHei" };
 constexpr FaceSpec faceSpec(Face face)
 {
-    return face == Face::Character ? FaceSpec { 72, characterFamilies }
-                                   : FaceSpec { 9, windowFamilies };
+    return face == Face::Character ? FaceSpec { 72, Measure::Em, characterFamilies }
+                                   : FaceSpec { 9, Measure::Line, windowFamilies };
 }
 
 // The artwork a picture element shows.
 enum class Artwork { None, FirstProduct, SecondProduct };
 
 struct Element {
-    std::string_view name; // "Command4", "Option1(0)", "List1(12)"
+    std::string_view name; // the designer's name: "Command4", "Option1(0)", "List1(12)"
     Kind kind;
     std::string_view container; // empty for the window itself
     std::u16string_view caption; // text at start; empty for pictures, lists and data
     TwipRect twips; // relative to the container
-    int tabIndex; // position in the keyboard order; -1 where the element has none
+    int tabIndex; // the design's tab index; -1 where the element has none
     Action click = Action::None;
     Face face = Face::Window;
     Artwork artwork = Artwork::None;
+    Role role = Role::None;
+    std::u16string_view pictureName = {}; // what a picture shows, for screen readers
 };
 
 // Every element, in the order of the window's definition.
@@ -88,6 +105,9 @@ std::span<const Element> elements();
 
 // The element called `name`; std::out_of_range when there is none.
 const Element &element(std::string_view name);
+
+// The element that plays `role` (not Role::None).
+const Element &elementFor(Role role);
 
 // The element's rectangle relative to the window's client area.
 TwipRect windowRect(const Element &element);
@@ -97,5 +117,28 @@ constexpr bool isShown(Kind kind)
 {
     return kind != Kind::TextBlock && kind != Kind::List;
 }
+
+// Whether the element takes the keyboard focus: buttons and options do, labels, pictures and
+// group boxes do not.
+constexpr bool takesFocus(Kind kind)
+{
+    return kind == Kind::Button || kind == Kind::OptionButton;
+}
+
+// What a screen reader reads for the element: a picture's name, or the caption. The character on
+// show is read as the character itself, whatever is on show.
+constexpr std::u16string_view accessibleName(const Element &e)
+{
+    return e.kind == Kind::Picture ? e.pictureName : e.caption;
+}
+
+// The elements that take the focus, in the order Tab visits them (by tab index): 开始测试, 提交,
+// 查询此字, then the two answers. The first takes the focus when the window opens.
+std::span<const Element *const> keyboardOrder();
+
+// Every shown element, topmost first, as a dialog stacks its controls: the keyboard order, then
+// the labels and pictures, then the group boxes below everything they frame. Where two
+// rectangles overlap (the answers' do), the earlier takes the clicks.
+std::span<const Element *const> stackingOrder();
 
 } // namespace vorlank::ui

@@ -16,20 +16,18 @@ EventHandlers::EventHandlers(WindowOps &window, launch::Shell &shell, runtime::R
     , texts_(inventory::embeddedInventory())
     , bands_(inventory::loadBands(texts_.text1, texts_.text2))
     , quiz_(std::make_unique<quiz::Quiz>(bands_, random, window))
+    , self_(std::make_shared<EventHandlers *>(this))
 {
-    shell_.onLateFailure([this](std::string_view target) {
-        report({ std::string(target), false });
-    });
 }
 
-EventHandlers::~EventHandlers()
-{
-    shell_.onLateFailure({});
-}
+EventHandlers::~EventHandlers() = default;
 
-const quiz::TestState &EventHandlers::testState() const
+std::function<void(std::string_view)> EventHandlers::lateFailureListener()
 {
-    return quiz_->state();
+    return [handlers = std::weak_ptr<EventHandlers *>(self_)](std::string_view address) {
+        if (const auto alive = handlers.lock())
+            (*alive)->report({ std::string(address), false });
+    };
 }
 
 void EventHandlers::click(Action action)
@@ -55,13 +53,13 @@ void EventHandlers::run(Action action)
         quiz_->submitAnswer();
         break;
     case Action::LookupCharacter:
-        report(launch::lookupCharacter(shell_, window_.characterCaption()));
+        report(launch::lookupCharacter(shell_, quiz_->characterOnShow(), lateFailureListener()));
         break;
     case Action::OpenFirstProduct:
-        report(launch::openProductPage(shell_, launch::Product::First));
+        report(launch::openProductPage(shell_, launch::Product::First, lateFailureListener()));
         break;
     case Action::OpenSecondProduct:
-        report(launch::openProductPage(shell_, launch::Product::Second));
+        report(launch::openProductPage(shell_, launch::Product::Second, lateFailureListener()));
         break;
     }
 }

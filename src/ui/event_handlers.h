@@ -6,17 +6,15 @@
 #include "ui/elements.h"
 #include "ui/window_ops.h"
 
+#include <functional>
 #include <memory>
+#include <string_view>
 
 namespace vorlank::launch
 {
 class Shell;
 struct HandOver;
 } // namespace vorlank::launch
-namespace vorlank::runtime
-{
-class RandomSource;
-}
 
 namespace vorlank::ui
 {
@@ -37,18 +35,23 @@ public:
     // through WindowOps::showProblem and the window carries on.
     void click(Action action);
 
-    // The test run's state: the drawn test, the position on show and the answers counted.
-    const quiz::TestState &testState() const;
+    // The test run: its state, the character on show and the estimate in the title.
+    const quiz::Quiz &quiz() const { return *quiz_; }
+    const quiz::TestState &testState() const { return quiz_->state(); }
 
 private:
     void run(Action action);
     void report(const launch::HandOver &handOver);
+    // Where the shell tells of a hand-over that failed after it was accepted; it does nothing
+    // once these handlers are gone.
+    std::function<void(std::string_view)> lateFailureListener();
 
     WindowOps &window_;
     launch::Shell &shell_;
     inventory::InventoryTexts texts_;
     inventory::Bands bands_;
     std::unique_ptr<quiz::Quiz> quiz_;
+    std::shared_ptr<EventHandlers *> self_; // outlived by the listeners handed to the shell
 };
 
 } // namespace vorlank::ui

@@ -29,7 +29,7 @@ private:
 };
 
 // The window as a reader sees it: answers "认识" for the character on show with the reader's
-// chance of knowing it, and keeps the estimate the program writes into the title.
+// chance of knowing it.
 class ReaderWindow final : public quiz::TestDisplay
 {
 public:
@@ -39,11 +39,9 @@ public:
         , engine_(seed)
     {
     }
-    void setTitle(std::u16string_view title) override { title_ = title; }
-    std::u16string characterCaption() const override { return character_; }
+    void setTitle(std::u16string_view /*title*/) override { }
     void setCharacterCaption(std::u16string_view text) override
     {
-        character_ = text;
         const int rank = text.empty() ? -1 : rankOf_[text[0]];
         if (rank < 0)
             throw std::logic_error("a character outside the inventory was drawn");
@@ -53,23 +51,11 @@ public:
     bool recognisedSelected() const override { return knows_; }
     void showEndMessage(std::u16string_view /*text*/) override { }
 
-    // The number in the title "你认识N个字！".
-    std::int32_t estimate() const
-    {
-        std::int32_t n = 0;
-        for (const char16_t c : title_)
-            if (c >= u'0' && c <= u'9')
-                n = n * 10 + (c - u'0');
-        return n;
-    }
-
 private:
     const Reader &reader_;
     const std::vector<int> &rankOf_;
     std::mt19937_64 engine_;
     std::uniform_real_distribution<double> chance_ { 0.0, 1.0 };
-    std::u16string title_;
-    std::u16string character_;
     bool knows_ = false;
 };
 } // namespace
@@ -121,7 +107,7 @@ std::vector<std::int32_t> Simulation::run(const Reader &reader, int tests)
         quiz.drawTest();
         for (int answer = 0; answer < quiz::testLength; ++answer)
             quiz.submitAnswer();
-        estimates.push_back(window.estimate());
+        estimates.push_back(quiz.estimateOnShow().value_or(0));
     }
     return estimates;
 }

@@ -5,6 +5,8 @@
 
 #include <QApplication>
 #include <QFontDatabase>
+#include <QFontInfo>
+#include <QFontMetricsF>
 #include <QImageReader>
 #include <QLibraryInfo>
 #include <QStringList>
@@ -28,6 +30,14 @@ QFont font(const FaceSpec &face)
     QFont font(chosen);
     font.setPointSize(face.points);
     font.setWeight(QFont::Normal);
+    if (face.measure == Measure::Line) {
+        // Qt sizes the em. A line is the ascent and descent together, which a face may make
+        // taller or shorter than its em: scale the em until they make the line.
+        const auto line = static_cast<qreal>(QFontInfo(font).pixelSize()); // `points` in pixels
+        const qreal height = QFontMetricsF(font).height();
+        if (qAbs(height - line) >= 0.5)
+            font.setPointSizeF(face.points * line / height);
+    }
     return font;
 }
 } // namespace

@@ -1,6 +1,4 @@
-#include "form1_widget.h"
-
-#include "launch/launch.h"
+#include "desktop_shell.h"
 
 #include <QProcess>
 #include <QUrl>
@@ -19,57 +17,50 @@ QString openerProgram()
     return QStringLiteral("xdg-open");
 #endif
 }
-
-class DesktopShell final : public launch::Shell
-{
-public:
-    bool execute(const launch::ShellArguments &a) override
-    {
-        // No shell is involved: the opener gets the URL as one argument.
-        const QUrl url = QUrl::fromEncoded(
-            QByteArray::fromRawData(a.target.data(), static_cast<qsizetype>(a.target.size())),
-            QUrl::StrictMode);
-        if (!url.isValid())
-            return false;
-        // The opener is watched, not waited for: it may take its time, and an opener that finds
-        // no browser only says so by its exit status, which a launch that reports success once
-        // the opener has started never looks at. It has no parent, so that closing the window
-        // does not kill it (with a browser it may have started in the foreground); it deletes
-        // itself once it has ended.
-        auto *opener = new QProcess;
-        opener->setProgram(openerProgram());
-        opener->setArguments({ QString::fromLatin1(url.toEncoded()) });
-        opener->setProcessChannelMode(QProcess::ForwardedChannels);
-        opener->setStandardInputFile(QProcess::nullDevice());
-        const std::string target = a.target;
-        QObject::connect(opener, &QProcess::finished, opener,
-            [this, opener, target](int code, QProcess::ExitStatus status) {
-                opener->deleteLater();
-                if (status != QProcess::NormalExit || code != 0)
-                    reportLateFailure(target);
-            });
-        opener->start();
-        if (opener->state() == QProcess::NotRunning) {
-            // No opener installed: the caller reports it at once.
-            delete opener;
-            return false;
-        }
-        QObject::connect(opener, &QProcess::errorOccurred, opener,
-            [this, opener, target](QProcess::ProcessError error) {
-                if (error != QProcess::FailedToStart)
-                    return;
-                opener->deleteLater();
-                reportLateFailure(target);
-            });
-        return true;
-    }
-};
 } // namespace
 
-launch::Shell &desktopShell()
+bool DesktopShell::execute(const launch::ShellArguments &a, LateFailure lateFailure)
 {
-    static DesktopShell shell;
-    return shell;
+    // No shell is involved: the opener gets the URL as one argument.
+    const QUrl url = QUrl::fromEncoded(
+        QByteArray::fromRawData(a.target.data(), static_cast<qsizetype>(a.target.size())),
+        QUrl::StrictMode);
+    if (!url.isValid())
+        return false;
+    // The opener is watched, not waited for: it may take its time, and an opener that finds no
+    // browser only says so by its exit status, which a launch that reports success once the
+    // opener has started never looks at. It has no parent, so that closing the window does not
+    // kill it (with a browser it may have started in the foreground); it deletes itself once it
+    // has ended.
+    auto *opener = new QProcess;
+    opener->setProgram(openerProgram());
+    opener->setArguments({ QString::fromLatin1(url.toEncoded()) });
+    opener->setProcessChannelMode(QProcess::ForwardedChannels);
+    opener->setStandardInputFile(QProcess::nullDevice());
+    const auto failed = [lateFailure, target = a.target] {
+        if (lateFailure)
+            lateFailure(target);
+    };
+    QObject::connect(opener, &QProcess::finished, opener,
+        [opener, failed](int code, QProcess::ExitStatus status) {
+            opener->deleteLater();
+            if (status != QProcess::NormalExit || code != 0)
+                failed();
+        });
+    opener->start();
+    if (opener->state() == QProcess::NotRunning) {
+        // No opener installed: the caller reports it at once.
+        delete opener;
+        return false;
+    }
+    QObject::connect(
+        opener, &QProcess::errorOccurred, opener, [opener, failed](QProcess::ProcessError error) {
+            if (error != QProcess::FailedToStart)
+                return;
+            opener->deleteLater();
+            failed();
+        });
+    return true;
 }
 
 } // namespace vorlank::ui::qt

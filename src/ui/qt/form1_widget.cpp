@@ -41,11 +41,6 @@ void Form1Widget::setTitle(std::u16string_view title)
     setWindowTitle(toQString(title));
 }
 
-std::u16string Form1Widget::characterCaption() const
-{
-    return toU16(character_->text());
-}
-
 void Form1Widget::setCharacterCaption(std::u16string_view text)
 {
     character_->setText(toQString(text));

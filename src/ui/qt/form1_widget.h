@@ -23,7 +23,6 @@ public:
     ~Form1Widget() override;
 
     void setTitle(std::u16string_view title) override;
-    std::u16string characterCaption() const override;
     void setCharacterCaption(std::u16string_view text) override;
     void setPromptCaption(std::u16string_view text) override;
     bool recognisedSelected() const override;
@@ -33,15 +32,10 @@ public:
     const EventHandlers &handlers() const { return *handlers_; }
 
 private:
-    QLabel *character_ = nullptr; // Label2
-    QLabel *prompt_ = nullptr; // Label3
-    QRadioButton *recognised_ = nullptr; // Option1(0)
+    QLabel *character_ = nullptr;
+    QLabel *prompt_ = nullptr;
+    QRadioButton *recognised_ = nullptr;
     std::unique_ptr<EventHandlers> handlers_;
 };
-
-// The desktop's opener (xdg-open), started without waiting for it. An opener that cannot be
-// started fails the hand-over at once; one that ends with an error is reported to the shell's
-// late-failure listener.
-launch::Shell &desktopShell();
 
 } // namespace vorlank::ui::qt

@@ -1,5 +1,7 @@
 #include "appearance.h"
+#include "desktop_shell.h"
 #include "form1_widget.h"
+#include "qt_text.h"
 #include "runtime/runtime.h"
 
 #include <QApplication>
@@ -64,15 +66,16 @@ int main(int argc, char *argv[])
     QGuiApplication::setDesktopFileName(QStringLiteral("org.vorlank.Vorlank"));
     vorlank::ui::qt::applyChineseConventions();
 
-    vorlank::runtime::ClockRandom random;
-    std::unique_ptr<vorlank::ui::qt::Form1Widget> window;
+    using namespace vorlank;
+    runtime::ClockRandom random;
+    ui::qt::DesktopShell shell;
+    std::unique_ptr<ui::qt::Form1Widget> window;
     try {
-        window = std::make_unique<vorlank::ui::qt::Form1Widget>(
-            vorlank::ui::qt::desktopShell(), random);
+        window = std::make_unique<ui::qt::Form1Widget>(shell, random);
     } catch (const std::exception &e) {
         // Only a damaged build gets here (its embedded inventory does not load): say so plainly.
-        QMessageBox::critical(nullptr, QStringLiteral("Vorlank"),
-            QStringLiteral("Vorlank cannot start: %1").arg(QString::fromUtf8(e.what())));
+        QMessageBox::critical(nullptr, ui::qt::toQString(texts::applicationTitle),
+            ui::qt::toQString(texts::cannotStart) + QString::fromUtf8(e.what()));
         return 1;
     }
     window->show();

@@ -14,6 +14,7 @@
 #include <QStyleFactory>
 
 #include <algorithm>
+#include <span>
 
 namespace vorlank::ui::qt
 {
@@ -33,10 +34,8 @@ QLabel *label(const Element &e, QWidget *parent)
         const bool first = e.artwork == Artwork::FirstProduct;
         l->setPixmap(picture(first ? QStringLiteral(":/assets/product1.png")
                                    : QStringLiteral(":/assets/product2.png")));
-        l->setAccessibleName(toQString(first ? texts::firstProduct : texts::secondProduct));
     } else {
         l->setText(toQString(e.caption));
-        l->setAccessibleName(l->text());
         l->setWordWrap(e.face == Face::Window);
     }
     if (e.face == Face::Character) {
@@ -100,42 +99,37 @@ Widgets buildWidgets(QWidget *window)
     window->setFixedSize(pixels(clientArea).size());
 
     Widgets widgets;
-    QHash<QString, QWidget *> byName;
-    std::vector<std::pair<int, QWidget *>> keyboardOrder;
+    QHash<const Element *, QWidget *> built;
     for (const Element &e : elements()) {
         if (!isShown(e.kind))
             continue;
-        const QString name
-            = QString::fromLatin1(e.name.data(), static_cast<qsizetype>(e.name.size()));
-        QWidget *parent = e.container.empty() ? window
-                                              : byName.value(QString::fromLatin1(e.container.data(),
-                                                  static_cast<qsizetype>(e.container.size())));
+        QWidget *parent = e.container.empty() ? window : built.value(&element(e.container));
         QWidget *w = create(e, parent);
-        w->setObjectName(name);
+        // The designer's names, for a reader of the widget tree; nothing looks a widget up by one.
+        w->setObjectName(QString::fromLatin1(e.name.data(), static_cast<qsizetype>(e.name.size())));
         w->setGeometry(pixels(e.twips));
-        if (!e.caption.empty() && w->accessibleName().isEmpty())
-            w->setAccessibleName(toQString(e.caption));
-        byName.insert(name, w);
-        if (e.kind == Kind::Button || e.kind == Kind::OptionButton)
-            keyboardOrder.emplace_back(e.tabIndex, w);
+        w->setAccessibleName(toQString(accessibleName(e)));
+        built.insert(&e, w);
         if (e.click != Action::None)
             widgets.clickable.emplace_back(w, e.click);
     }
-    widgets.character = qobject_cast<QLabel *>(byName.value(QStringLiteral("Label2")));
-    widgets.prompt = qobject_cast<QLabel *>(byName.value(QStringLiteral("Label3")));
-    widgets.recognised = qobject_cast<QRadioButton *>(byName.value(QStringLiteral("Option1(0)")));
+    widgets.character = qobject_cast<QLabel *>(built.value(&elementFor(Role::Character)));
+    widgets.prompt = qobject_cast<QLabel *>(built.value(&elementFor(Role::Prompt)));
+    widgets.recognised = qobject_cast<QRadioButton *>(built.value(&elementFor(Role::Recognised)));
 
-    // The design's tab indexes give the keyboard order; labels and pictures take no focus.
-    std::sort(keyboardOrder.begin(), keyboardOrder.end());
-    for (std::size_t i = 1; i < keyboardOrder.size(); ++i)
-        QWidget::setTabOrder(keyboardOrder[i - 1].second, keyboardOrder[i].second);
-    // As in a dialog, a control earlier in the keyboard order lies above a later one it overlaps.
-    // The rectangle of 认识 reaches into that of 不认识, over the left of its circle, and the
-    // widget on top takes every click in its rectangle: 不认识, whose text lies further right,
-    // goes on top, so each circle takes its own clicks.
-    std::for_each(keyboardOrder.rbegin(), keyboardOrder.rend(),
-        [](const std::pair<int, QWidget *> &control) { control.second->raise(); });
-    keyboardOrder.front().second->setFocus();
+    // Tab follows the keyboard order, and its first control takes the focus; labels and pictures
+    // take none.
+    const std::span<const Element *const> keyboard = keyboardOrder();
+    for (std::size_t i = 1; i < keyboard.size(); ++i)
+        QWidget::setTabOrder(built.value(keyboard[i - 1]), built.value(keyboard[i]));
+    // Stacked as in a dialog, earlier above later: the rectangle of 认识 reaches into that of
+    // 不认识, over the left of its circle, and the widget on top takes every click in its
+    // rectangle: 不认识, whose text lies further right, lies on top, so each circle takes its own
+    // clicks.
+    const std::span<const Element *const> stacking = stackingOrder();
+    std::for_each(
+        stacking.rbegin(), stacking.rend(), [&](const Element *e) { built.value(e)->raise(); });
+    built.value(keyboard.front())->setFocus();
     return widgets;
 }
 

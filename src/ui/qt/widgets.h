@@ -17,9 +17,9 @@ namespace vorlank::ui::qt
 {
 
 struct Widgets {
-    QLabel *character = nullptr; // Label2
-    QLabel *prompt = nullptr; // Label3
-    QRadioButton *recognised = nullptr; // Option1(0)
+    QLabel *character = nullptr; // Role::Character
+    QLabel *prompt = nullptr; // Role::Prompt
+    QRadioButton *recognised = nullptr; // Role::Recognised
     // Every element a click acts on, with what the click runs.
     std::vector<std::pair<QWidget *, Action>> clickable;
 };

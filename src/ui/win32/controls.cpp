@@ -5,8 +5,6 @@
 
 #include <commctrl.h>
 
-#include <algorithm>
-
 namespace vorlank::ui::win32
 {
 
@@ -45,26 +43,19 @@ NativeKind nativeKind(const Element &e, bool firstOption)
 
 std::vector<Control> createControls(HWND window, HINSTANCE instance, const HBITMAP (&pictures)[2])
 {
-    // Creation order is keyboard order: the design's tab indexes first, the pictures after them
-    // and the group boxes last, below the controls they frame.
-    std::vector<const Element *> order;
-    for (const Element &e : elements())
-        if (isShown(e.kind))
-            order.push_back(&e);
-    const auto rank = [](const Element *e) {
-        return e->kind == Kind::GroupBox ? 2000 : e->tabIndex < 0 ? 1000 : e->tabIndex;
-    };
-    std::stable_sort(order.begin(), order.end(),
-        [&](const Element *a, const Element *b) { return rank(a) < rank(b); });
-
+    // Creation order is the stacking order, which a dialog's Tab follows among the controls that
+    // take the focus; the group boxes come last, below the controls they frame.
     std::vector<Control> controls;
     bool firstOption = true;
-    for (const Element *e : order) {
+    for (const Element *e : stackingOrder()) {
         const NativeKind native = nativeKind(*e, firstOption && e->kind == Kind::OptionButton);
         firstOption = firstOption && e->kind != Kind::OptionButton;
         const auto id = static_cast<int>(firstControlId + (e - elements().data()));
-        HWND hwnd = CreateWindowExW(0, native.windowClass,
-            e->kind == Kind::Picture ? L"" : wideString(e->caption).c_str(),
+        // A picture's window text is its name, which screen readers read; the picture itself is
+        // set below.
+        const std::wstring text
+            = wideString(e->kind == Kind::Picture ? e->pictureName : e->caption);
+        HWND hwnd = CreateWindowExW(0, native.windowClass, text.c_str(),
             WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | native.style, 0, 0, 0, 0, window,
             reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
         if (e->artwork != Artwork::None) {

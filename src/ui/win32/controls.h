@@ -19,9 +19,9 @@ struct Control {
     HWND hwnd;
 };
 
-// Creates a control for every shown element inside `window`, in keyboard order, each with the
-// identifier firstControlId + its index in the table; a picture shows its artwork from
-// `pictures` (first product, second product).
+// Creates a control for every shown element inside `window`, in the stacking order, each with
+// the identifier firstControlId + its index in the table and its accessible name as its window
+// text; a picture shows its artwork from `pictures` (first product, second product).
 std::vector<Control> createControls(HWND window, HINSTANCE instance, const HBITMAP (&pictures)[2]);
 
 // Places every control at its rectangle for `dpi` and gives it its face.

@@ -43,14 +43,14 @@ std::wstring installedFamily(const FaceSpec &face)
     return chosen;
 }
 
-Font createFont(const FaceSpec &face, UINT dpi, Height height)
+Font createFont(const FaceSpec &face, UINT dpi)
 {
     // GDI takes a negative height as the em and a positive one as the cell (ascent + descent).
     constexpr int pointsPerInch = 72;
     const int pixels = MulDiv(face.points, static_cast<int>(dpi), pointsPerInch);
-    return Font(CreateFontW(height == Height::Em ? -pixels : pixels, 0, 0, 0, FW_NORMAL, FALSE,
-        FALSE, FALSE, GB2312_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY,
-        DEFAULT_PITCH | FF_DONTCARE, installedFamily(face).c_str()));
+    return Font(CreateFontW(face.measure == Measure::Em ? -pixels : pixels, 0, 0, 0, FW_NORMAL,
+        FALSE, FALSE, FALSE, GB2312_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+        CLEARTYPE_QUALITY, DEFAULT_PITCH | FF_DONTCARE, installedFamily(face).c_str()));
 }
 
 Bitmap loadPicture(HINSTANCE instance, int id)

@@ -22,13 +22,8 @@ using Bitmap = std::unique_ptr<std::remove_pointer_t<HBITMAP>, GdiDeleter>;
 // The first of the face's families installed with Chinese glyphs; the last where none is.
 std::wstring installedFamily(const FaceSpec &face);
 
-enum class Height {
-    Em, // the glyphs' em square is `points` high
-    Cell, // a line is `points` high: the layout's 12-pixel lines, whatever the face's leading
-};
-
 // The face for a window at `dpi`, regular weight, GB2312 character set.
-Font createFont(const FaceSpec &face, UINT dpi, Height height);
+Font createFont(const FaceSpec &face, UINT dpi);
 
 // The GIF picture of RCDATA resource `id`, decoded by OLE; null when it cannot be decoded.
 Bitmap loadPicture(HINSTANCE instance, int id);

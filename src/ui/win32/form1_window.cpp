@@ -1,7 +1,7 @@
 #include "form1_window.h"
 
 #include "dpi.h"
-#include "problem_box.h"
+#include "message_box.h"
 #include "resource_ids.h"
 #include "wide_text.h"
 
@@ -25,12 +25,14 @@ Form1Window::Form1Window(HINSTANCE instance, launch::Shell &shell, runtime::Rand
     windowClass.hInstance = instance;
     windowClass.hIcon = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_VORLANK),
         IMAGE_ICON, GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON), 0));
-    windowClass.hIconSm = static_cast<HICON>(
-        LoadImageW(instance, MAKEINTRESOURCEW(IDI_VORLANK), IMAGE_ICON, 16, 16, 0));
+    windowClass.hIconSm = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_VORLANK),
+        IMAGE_ICON, GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0));
     windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     windowClass.lpszClassName = className;
-    RegisterClassExW(&windowClass);
+    // A second window of the same program finds the class registered by the first.
+    if (!RegisterClassExW(&windowClass) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS)
+        throw std::runtime_error("the window class could not be registered");
 
     // Fixed size: a caption, a system menu and minimising, but no resizing or maximising.
     hwnd_ = CreateWindowExW(WS_EX_CONTROLPARENT, className, wide(texts::windowTitle),
@@ -42,6 +44,16 @@ Form1Window::Form1Window(HINSTANCE instance, launch::Shell &shell, runtime::Rand
     pictures_[1] = loadPicture(instance, IDR_PRODUCT2);
     const HBITMAP pictures[2] = { pictures_[0].get(), pictures_[1].get() };
     controls_ = createControls(hwnd_, instance, pictures);
+    for (const Control &c : controls_) {
+        if (c.element->role == Role::Character)
+            character_ = c.hwnd;
+        else if (c.element->role == Role::Prompt)
+            prompt_ = c.hwnd;
+        else if (c.element->role == Role::Recognised)
+            recognised_ = c.hwnd;
+        if (c.element == keyboardOrder().front())
+            firstFocus_ = c.hwnd;
+    }
     layout(dpiOf(hwnd_));
 }
 
@@ -55,9 +67,13 @@ Form1Window::~Form1Window()
 
 void Form1Window::layout(UINT dpi)
 {
-    windowFont_ = createFont(faceSpec(Face::Window), dpi, Height::Cell);
-    characterFont_ = createFont(faceSpec(Face::Character), dpi, Height::Em);
-    layoutControls(controls_, dpi, windowFont_.get(), characterFont_.get());
+    // The controls take the new faces before the old ones are freed: a control must never be
+    // left drawing with a deleted font.
+    Font windowFont = createFont(faceSpec(Face::Window), dpi);
+    Font characterFont = createFont(faceSpec(Face::Character), dpi);
+    layoutControls(controls_, dpi, windowFont.get(), characterFont.get());
+    windowFont_ = std::move(windowFont);
+    characterFont_ = std::move(characterFont);
 }
 
 void Form1Window::show(int showCommand)
@@ -69,14 +85,7 @@ void Form1Window::show(int showCommand)
         SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     ShowWindow(hwnd_, showCommand);
     UpdateWindow(hwnd_);
-    SetFocus(control("Command4"));
-}
-
-HWND Form1Window::control(std::string_view name) const
-{
-    const auto found = std::find_if(controls_.begin(), controls_.end(),
-        [&](const Control &c) { return c.element->name == name; });
-    return found == controls_.end() ? nullptr : found->hwnd;
+    SetFocus(firstFocus_);
 }
 
 LRESULT CALLBACK Form1Window::procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
@@ -97,7 +106,7 @@ LRESULT Form1Window::handle(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
     case WM_COMMAND:
-        command(LOWORD(wParam), HIWORD(wParam));
+        command(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
         return 0;
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN:
@@ -126,7 +135,7 @@ LRESULT Form1Window::handle(UINT message, WPARAM wParam, LPARAM lParam)
     }
 }
 
-void Form1Window::command(int id, int code)
+void Form1Window::command(int id, int code, HWND from)
 {
     // Enter reaches the window as IDOK: it presses the focused push button, as in a dialog.
     if (id == IDOK) {
@@ -141,9 +150,8 @@ void Form1Window::command(int id, int code)
         return;
     if (code == BN_SETFOCUS || code == BN_KILLFOCUS) {
         // As in a dialog, the focused push button is the one Enter presses, and looks it.
-        if (const HWND button = control(elements()[index].name))
-            SendMessageW(
-                button, BM_SETSTYLE, code == BN_SETFOCUS ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, TRUE);
+        SendMessageW(
+            from, BM_SETSTYLE, code == BN_SETFOCUS ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, TRUE);
         return;
     }
     // A notifying button reports the second of two quick clicks as a double click: still a click.
@@ -158,35 +166,29 @@ void Form1Window::setTitle(std::u16string_view title)
     SetWindowTextW(hwnd_, wideString(title).c_str());
 }
 
-std::u16string Form1Window::characterCaption() const
-{
-    return textOf(control("Label2"));
-}
-
 void Form1Window::setCharacterCaption(std::u16string_view text)
 {
-    SetWindowTextW(control("Label2"), wideString(text).c_str());
+    SetWindowTextW(character_, wideString(text).c_str());
 }
 
 void Form1Window::setPromptCaption(std::u16string_view text)
 {
-    SetWindowTextW(control("Label3"), wideString(text).c_str());
+    SetWindowTextW(prompt_, wideString(text).c_str());
 }
 
 bool Form1Window::recognisedSelected() const
 {
-    return SendMessageW(control("Option1(0)"), BM_GETCHECK, 0, 0) == BST_CHECKED;
+    return SendMessageW(recognised_, BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
 void Form1Window::showEndMessage(std::u16string_view text)
 {
-    MessageBoxW(hwnd_, wideString(text).c_str(), wide(texts::applicationTitle), MB_OK);
+    showBox(hwnd_, { text, {}, false }, faceSpec(Face::Window));
 }
 
 void Form1Window::showProblem(std::u16string_view message, std::u16string_view detail)
 {
-    showProblemBox(hwnd_, wide(texts::applicationTitle), wideString(message), wideString(detail),
-        installedFamily(faceSpec(Face::Window)), faceSpec(Face::Window).points);
+    showBox(hwnd_, { message, detail, true }, faceSpec(Face::Window));
 }
 
 } // namespace vorlank::ui::win32

@@ -30,7 +30,6 @@ public:
     HWND handle() const { return hwnd_; }
 
     void setTitle(std::u16string_view title) override;
-    std::u16string characterCaption() const override;
     void setCharacterCaption(std::u16string_view text) override;
     void setPromptCaption(std::u16string_view text) override;
     bool recognisedSelected() const override;
@@ -42,12 +41,16 @@ private:
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
     // Sizes the window and places every control for `dpi`, with faces to match.
     void layout(UINT dpi);
-    void command(int id, int code);
-    HWND control(std::string_view name) const;
+    // A control's notification `code`; `from` is the control with identifier `id`.
+    void command(int id, int code, HWND from);
 
     std::unique_ptr<EventHandlers> handlers_;
     HWND hwnd_ = nullptr;
     std::vector<Control> controls_;
+    HWND character_ = nullptr; // the controls of the test run's roles
+    HWND prompt_ = nullptr;
+    HWND recognised_ = nullptr;
+    HWND firstFocus_ = nullptr; // the first in the keyboard order
     Font windowFont_;
     Font characterFont_;
     Bitmap pictures_[2];

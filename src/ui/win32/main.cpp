@@ -1,8 +1,8 @@
 // The Windows program: one window, its dialog keys, and the message loop.
 #include "form1_window.h"
-#include "launch/launch.h"
 #include "runtime/runtime.h"
 #include "texts/texts.h"
+#include "windows_shell.h"
 
 #include <windows.h>
 
@@ -24,7 +24,8 @@ int WINAPI wWinMain(
     vorlank::runtime::ClockRandom random;
     int status = 0;
     try {
-        vorlank::ui::win32::Form1Window window(hInstance, vorlank::launch::windowsShell(), random);
+        vorlank::ui::win32::WindowsShell shell;
+        vorlank::ui::win32::Form1Window window(hInstance, shell, random);
         window.show(nShowCmd);
         MSG message;
         while (GetMessageW(&message, nullptr, 0, 0) > 0) {
@@ -38,8 +39,8 @@ int WINAPI wWinMain(
     } catch (const std::exception &e) {
         // Only a damaged build gets here (its embedded inventory does not load): say so plainly.
         const std::string what = e.what();
-        const std::wstring text
-            = L"Vorlank cannot start: " + std::wstring(what.begin(), what.end());
+        const std::wstring text = reinterpret_cast<const wchar_t *>(vorlank::texts::cannotStart)
+            + std::wstring(what.begin(), what.end());
         MessageBoxW(nullptr, text.c_str(), title, MB_OK | MB_ICONERROR);
         status = 1;
     }
