@@ -10,8 +10,8 @@ exe="$1/Vorlank.exe"
 scratch=$2
 here=$(dirname "$0")
 [ -f "$exe" ] || { echo "FAIL: $exe is missing: run 'make windows' first"; exit 1; }
-mkdir -p "$scratch"
-export WINEPREFIX="$scratch/prefix" WINEDEBUG=-all
+wine_scratch=$scratch
+. "$here/wine_prefix.sh"
 # Under a Chinese locale Wine's ANSI code page is 936; the other code pages are tried below.
 export LANG=zh_CN.UTF-8 LC_ALL=zh_CN.UTF-8
 for l in zh_CN zh_TW ja_JP en_US; do
@@ -22,26 +22,11 @@ failed=0
 pass() { passed=$((passed + 1)); }
 fail() { failed=$((failed + 1)); echo "FAIL: $*"; }
 expect() { if [ "$1" = "$2" ]; then pass; else fail "$3: '$1', expected '$2'"; fi; }
-# Wine must be gone before the X server is, however the script ends.
-# (-k asks the server to go; -w waits until it has, so that a next run does not meet it dying.)
-stop_wine() { wineserver -k 2>/dev/null || true; wineserver -w 2>/dev/null || true; }
-trap stop_wine EXIT
 finish() {
     stop_wine
     echo "$passed passed, $failed failed"
     [ "$failed" -eq 0 ]
 }
-
-stop_wine # a server left by an earlier run of this prefix
-if [ ! -f "$WINEPREFIX/system.reg" ]; then
-    DISPLAY='' WINEDLLOVERRIDES="mscoree,mshtml=" wineboot -i >/dev/null 2>&1
-    wineserver -w
-fi
-
-# The GBK cases against Windows' own code page 936.
-if wine "$1/gbk_cases.exe" > "$scratch/gbk_cases.log" 2>&1; then pass; else
-    fail "GBK cases under Wine: $(cat "$scratch/gbk_cases.log")"
-fi
 
 # The first visible window titled $1, waiting up to $2 seconds; a window that goes away while the
 # search runs makes one search fail, so search again.
