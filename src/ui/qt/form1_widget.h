@@ -7,6 +7,7 @@
 #include <QWidget>
 
 #include <memory>
+#include <vector>
 
 class QLabel;
 class QRadioButton;
@@ -31,10 +32,14 @@ public:
 
     const EventHandlers &handlers() const { return *handlers_; }
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     QLabel *character_ = nullptr;
     QLabel *prompt_ = nullptr;
     QRadioButton *recognised_ = nullptr;
+    std::vector<QRadioButton *> answers_;
     std::unique_ptr<EventHandlers> handlers_;
 };
 

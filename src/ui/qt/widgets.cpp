@@ -122,6 +122,9 @@ Widgets buildWidgets(QWidget *window)
     const std::span<const Element *const> keyboard = keyboardOrder();
     for (std::size_t i = 1; i < keyboard.size(); ++i)
         QWidget::setTabOrder(built.value(keyboard[i - 1]), built.value(keyboard[i]));
+    for (const Element *e : keyboard)
+        if (e->kind == Kind::OptionButton)
+            widgets.answers.push_back(qobject_cast<QRadioButton *>(built.value(e)));
     // Stacked as in a dialog, earlier above later: the rectangle of 认识 reaches into that of
     // 不认识, over the left of its circle, and the widget on top takes every click in its
     // rectangle: 不认识, whose text lies further right, lies on top, so each circle takes its own

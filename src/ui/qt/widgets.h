@@ -20,6 +20,7 @@ struct Widgets {
     QLabel *character = nullptr; // Role::Character
     QLabel *prompt = nullptr; // Role::Prompt
     QRadioButton *recognised = nullptr; // Role::Recognised
+    std::vector<QRadioButton *> answers; // the answer options, in the keyboard order
     // Every element a click acts on, with what the click runs.
     std::vector<std::pair<QWidget *, Action>> clickable;
 };
