@@ -5,6 +5,7 @@
 
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QFontInfo>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -29,6 +30,13 @@ void showProblemBox(QWidget *parent, const QString &message, const QString &deta
     auto *field = new QLineEdit(detail, &box);
     field->setObjectName(QStringLiteral("detail"));
     field->setReadOnly(true);
+    // The detail is ASCII (an address, an error's description). The window face draws "_" below
+    // its descent, where a selection, which covers ascent and descent, hides it; the system's
+    // Latin face draws it within, so an address selected to copy reads as it will paste.
+    const QFont sans(QStringLiteral("sans-serif"));
+    QFont latinFirst = field->font();
+    latinFirst.setFamilies(QStringList(QFontInfo(sans).family()) + latinFirst.families());
+    field->setFont(latinFirst);
     field->setAccessibleName(message);
     // Wide enough for the whole address on one line; a longer detail scrolls.
     const int room = field->fontMetrics().horizontalAdvance(detail) + 4 * field->height() / 3;
