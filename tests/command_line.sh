@@ -1,20 +1,43 @@
 #!/bin/sh
-# The command line as Linux users expect it: --help and --version answer and exit 0 without
-# opening a window (no display is set here), anything else is an error on standard error, exit 2.
-# Usage: command_line.sh PROGRAM VERSION
+# The command line as Linux users expect it: --help and --version answer without a display; the
+# toolkit's own options open the window; anything else is an error on standard error with a
+# pointer to --help, exit 2; no display at all is one clear line and exit 1, never a crash.
+# Usage: command_line.sh PROGRAM VERSION   (under xvfb-run: the cases that need a display use it)
 set -u
 program=$1
+XDG_RUNTIME_DIR=$(mktemp -d)
+export XDG_RUNTIME_DIR
+trap 'rm -rf "$XDG_RUNTIME_DIR"' EXIT
 passed=0
 failed=0
-check() { # what, expected status, actual status, output that must appear, output
-    if [ "$3" = "$2" ] && printf '%s' "$5" | grep -q -- "$4"; then passed=$((passed + 1)); else
+# One case: display (the server's or none), expected status, a pattern the output must match
+# (standard output and error together), the arguments. A program still running after 3 s has
+# opened its window: timeout's status 124.
+while IFS='|' read -r display status pattern arguments; do
+    [ "$display" = with ] && shown=$DISPLAY || shown=''
+    # shellcheck disable=SC2086
+    out=$(DISPLAY=$shown timeout 3 "$program" $arguments 2>&1)
+    got=$?
+    lines=$(printf '%s\n' "$out" | grep -c .)
+    # An error says what to try next; no display is said in one line.
+    if [ "$got" = "$status" ] && { [ -z "$pattern" ] || printf '%s' "$out" | grep -q -- "$pattern"; } \
+        && { [ "$status" != 2 ] || printf '%s' "$out" | grep -q "^Try 'vorlank --help'"; } \
+        && { [ "$status" != 1 ] || [ "$lines" = 1 ]; }; then
+        passed=$((passed + 1))
+    else
         failed=$((failed + 1))
-        echo "FAIL: $1: status $3 (expected $2), output: $5"
+        echo "FAIL: '$arguments' ($display display): status $got (expected $status), output: $out"
     fi
-}
-out=$(DISPLAY='' "$program" --help 2>/dev/null); check --help 0 $? '^Usage: vorlank' "$out"
-out=$(DISPLAY='' "$program" --version 2>/dev/null); check --version 0 $? "^Vorlank $2\$" "$out"
-out=$(DISPLAY='' "$program" --bogus 2>&1 >/dev/null); check --bogus 2 $? 'bogus' "$out"
-out=$(DISPLAY='' "$program" stray 2>&1 >/dev/null); check 'a stray argument' 2 $? 'stray' "$out"
+done <<CASES
+none|0|^Usage: vorlank|--help
+none|0|^Vorlank $2\$|--version
+none|0|^Vorlank $2\$|-style Fusion --version
+with|2|^vorlank: Unknown option 'bogus'|--bogus
+with|2|^vorlank: unexpected argument 'stray'|stray
+with|124||-style Fusion
+with|124||-reverse
+none|124||-platform offscreen
+none|1|^vorlank: cannot open a window: could not connect to display|
+CASES
 echo "$passed passed, $failed failed"
 [ "$failed" -eq 0 ]

@@ -55,4 +55,17 @@ inline constexpr char16_t operationFailed[] = u"操作未能完成：";
 // Shown before the reason when a damaged build cannot open its window.
 inline constexpr char16_t cannotStart[] = u"Vorlank cannot start: ";
 
+// The Linux program's command line.
+inline constexpr char16_t commandLineHelp[]
+    = u"Usage: vorlank [options]\n"
+      u"Estimates how many Simplified Chinese characters you can read.\n\n"
+      u"Options:\n"
+      u"  -h, --help     Display this help and exit.\n"
+      u"  -v, --version  Display the version and exit.\n\n"
+      u"The toolkit's standard options (-style, -platform, -display, -reverse, ...) are\n"
+      u"accepted too.\n";
+inline constexpr char16_t commandLineTryHelp[] = u"Try 'vorlank --help' for more information.";
+// Before the reason, on standard error, when no window can be opened (no display, say).
+inline constexpr char16_t cannotOpenWindow[] = u"cannot open a window: ";
+
 } // namespace vorlank::texts

@@ -9,64 +9,96 @@
 #include <QMessageBox>
 
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <exception>
 #include <memory>
+#include <utility>
+#include <vector>
 
 namespace
 {
-// The usual options, answered before any window or display is needed: --help and --version
-// print and exit 0, anything else is an error on standard error and exit status 2. Returns -1
-// when the window is to open.
-int answerCommandLine(int argc, char *argv[])
+using namespace vorlank;
+
+const char *const program = "vorlank";
+
+void printLine(std::u16string_view text, const QString &detail = {})
 {
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
-    QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Estimates how many Simplified Chinese characters you can read."));
-    const QCommandLineOption help({ QStringLiteral("h"), QStringLiteral("help") },
-        QStringLiteral("Display this help and exit."));
-    const QCommandLineOption version({ QStringLiteral("v"), QStringLiteral("version") },
-        QStringLiteral("Display the version and exit."));
-    parser.addOptions({ help, version });
-    if (!parser.parse(arguments)) {
-        std::fprintf(stderr, "vorlank: %s\nTry 'vorlank --help' for more information.\n",
-            qPrintable(parser.errorText()));
-        return 2;
-    }
-    if (parser.isSet(help)) {
-        // No application object exists yet to name the program.
-        std::fputs(qPrintable(parser.helpText().replace(
-                       QStringLiteral("<executable_name>"), QStringLiteral("vorlank"))),
-            stdout);
-        return 0;
-    }
-    if (parser.isSet(version)) {
-        std::printf("Vorlank %s\n", VORLANK_VERSION);
-        return 0;
-    }
-    if (!parser.positionalArguments().isEmpty()) {
-        std::fprintf(stderr, "vorlank: unexpected argument '%s'\n",
-            qPrintable(parser.positionalArguments().constFirst()));
-        return 2;
+    std::fprintf(stderr, "%s: %s\n", program, qPrintable(ui::qt::toQString(text) + detail));
+}
+
+// --help and --version, answered before any window or display is needed: the first one found
+// prints and exits 0. Returns -1 when neither is given. The other arguments wait for the toolkit,
+// which takes its own (-style, -platform, -display, -reverse, ...).
+int answerInformationOptions(int argc, char *argv[])
+{
+    for (int i = 1; i < argc; ++i) {
+        const char *a = argv[i];
+        if (std::strcmp(a, "-h") == 0 || std::strcmp(a, "--help") == 0) {
+            std::fputs(qPrintable(ui::qt::toQString(texts::commandLineHelp)), stdout);
+            return 0;
+        }
+        if (std::strcmp(a, "-v") == 0 || std::strcmp(a, "--version") == 0) {
+            std::printf("Vorlank %s\n", VORLANK_VERSION);
+            return 0;
+        }
     }
     return -1;
+}
+
+// What the toolkit says while it starts. Kept back, so that a window system it cannot reach
+// makes one clear line (the first thing that went wrong) and exit status 1, instead of its advice
+// and an abort; handed on once the toolkit is up.
+std::vector<std::pair<QtMsgType, QString>> startMessages;
+void holdStartMessage(QtMsgType type, const QMessageLogContext & /*context*/, const QString &text)
+{
+    if (type != QtFatalMsg) {
+        startMessages.emplace_back(type, text.trimmed());
+        return;
+    }
+    const QString reason = startMessages.empty() ? text.section(QLatin1Char('\n'), 0, 0).trimmed()
+                                                 : startMessages.front().second;
+    printLine(texts::cannotOpenWindow, reason);
+    std::_Exit(1);
+}
+
+// What is left once the toolkit has taken its own options must be ours: an unknown option or a
+// stray argument is an error on standard error, exit status 2. Returns -1 when all is well.
+int refuseTheRest(const QStringList &arguments)
+{
+    QCommandLineParser parser;
+    parser.addOptions({ { { QStringLiteral("h"), QStringLiteral("help") }, {} },
+        { { QStringLiteral("v"), QStringLiteral("version") }, {} } });
+    QString error;
+    if (!parser.parse(arguments))
+        error = parser.errorText();
+    else if (!parser.positionalArguments().isEmpty())
+        error
+            = QStringLiteral("unexpected argument '%1'").arg(parser.positionalArguments().first());
+    if (error.isEmpty())
+        return -1;
+    std::fprintf(stderr, "%s: %s\n%s\n", program, qPrintable(error),
+        qPrintable(ui::qt::toQString(texts::commandLineTryHelp)));
+    return 2;
 }
 } // namespace
 
 int main(int argc, char *argv[])
 {
-    QCoreApplication::setApplicationName(QStringLiteral("vorlank"));
-    QCoreApplication::setApplicationVersion(QStringLiteral(VORLANK_VERSION));
-    if (const int status = answerCommandLine(argc, argv); status >= 0)
+    if (const int status = answerInformationOptions(argc, argv); status >= 0)
         return status;
+    const QtMessageHandler usual = qInstallMessageHandler(holdStartMessage);
     QApplication app(argc, argv);
+    qInstallMessageHandler(usual);
+    for (const auto &[type, text] : std::exchange(startMessages, {}))
+        usual(type, QMessageLogContext(), text);
+    if (const int status = refuseTheRest(QApplication::arguments()); status >= 0)
+        return status;
     QApplication::setApplicationName(QStringLiteral("Vorlank"));
+    QApplication::setApplicationVersion(QStringLiteral(VORLANK_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.vorlank.Vorlank"));
-    vorlank::ui::qt::applyChineseConventions();
+    ui::qt::applyChineseConventions();
 
-    using namespace vorlank;
     runtime::ClockRandom random;
     ui::qt::DesktopShell shell;
     std::unique_ptr<ui::qt::Form1Widget> window;
