@@ -6,9 +6,12 @@
 #include "ui/qt/qt_text.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
+#include <QClipboard>
 #include <QDialogButtonBox>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -54,9 +57,10 @@ struct BoxSeen {
     int buttons = 0;
     bool problem = false; // the problem box, not a message box
     bool selected = false; // its detail is selected, with the keyboard focus
+    QString copied; // what Ctrl+C puts on the clipboard as the box opens
     bool messageFits = false; // its message's every glyph lies within its lines
-    QImage field; // the detail as drawn
-    QImage fieldWithoutUnderscores; // the same with each "_" replaced by a space
+    QImage field; // the detail as first drawn, selected
+    QImage fieldWithoutUnderscores; // the same, selected, with each "_" replaced by a space
 };
 
 // The number of rows of `image` with ink in them.
@@ -144,9 +148,13 @@ class Form1Test : public QObject
         seen->text = message->text() + QLatin1Char('\n') + field->text();
         seen->problem = true;
         seen->selected = modal->focusWidget() == field && field->selectedText() == field->text();
-        seen->family = QFontInfo(field->font()).family();
+        QGuiApplication::clipboard()->clear();
+        QTest::keyClick(modal->focusWidget(), Qt::Key_C, Qt::ControlModifier);
+        seen->copied = QGuiApplication::clipboard()->text();
+        seen->family = QFontInfo(message->font()).family();
         seen->field = field->grab().toImage();
         field->setText(field->text().replace(QLatin1Char('_'), QLatin1Char(' ')));
+        field->selectAll(); // as the user first sees it
         seen->fieldWithoutUnderscores = field->grab().toImage();
         const QList<QAbstractButton *> buttons = modal->findChild<QDialogButtonBox *>()->buttons();
         seen->buttons = static_cast<int>(buttons.size());
@@ -307,6 +315,10 @@ private slots:
             QTest::mouseClick(submit, Qt::LeftButton);
             QCOMPARE(form->windowTitle(), QStringLiteral("你认识%1个字！").arg(74 * (p - 2)));
             QCOMPARE(label("Label2"), test.mid(p - 1, 1));
+            // What a screen reader says is the character on show.
+            QCOMPARE(
+                QAccessible::queryAccessibleInterface(element("Label2"))->text(QAccessible::Name),
+                test.mid(p - 1, 1));
             QCOMPARE(label("Label3"), QStringLiteral("第%1个字").arg(p));
         }
         QString boxTitle;
@@ -341,7 +353,8 @@ private slots:
         QVERIFY(shell.calls[2].target != shell.calls[4].target);
     }
 
-    void theBigCharacterHasInk()
+    // The character on show is drawn large, with ink, in the middle of its box.
+    void theBigCharacterHasInkInTheMiddleOfItsBox()
     {
         const QLabel *big = element<QLabel>("Label2");
         QCOMPARE(big->font().pointSize(), 72);
@@ -349,10 +362,20 @@ private slots:
         const QImage shot = form->grab(big->geometry()).toImage();
         const QRgb background = shot.pixel(0, 0);
         int ink = 0;
-        for (int y = 0; y < shot.height(); ++y)
-            for (int x = 0; x < shot.width(); ++x)
-                ink += qGray(shot.pixel(x, y)) < qGray(background) - 100;
+        QRect inked;
+        for (int y = 0; y < shot.height(); ++y) {
+            for (int x = 0; x < shot.width(); ++x) {
+                if (qGray(shot.pixel(x, y)) < qGray(background) - 100) {
+                    ++ink;
+                    inked |= QRect(x, y, 1, 1);
+                }
+            }
+        }
         QVERIFY2(ink > 300, qPrintable(QString::number(ink)));
+        const QPoint off = inked.center() - shot.rect().center();
+        QVERIFY2(qAbs(off.x()) <= 4 && qAbs(off.y()) <= 8,
+            qPrintable(
+                QStringLiteral("the ink's centre is %1,%2 px off").arg(off.x()).arg(off.y())));
     }
 
     void theChosenFaceCoversTheWholeInventory()
@@ -453,6 +476,37 @@ private slots:
         QVERIFY(sizes.contains(QSize(32, 32)));
     }
 
+    // The shared table of keyboard-only answers, each on a fresh window.
+    void keyboardOnlyAnswers_data()
+    {
+        QTest::addColumn<QStringList>("keys");
+        QTest::addColumn<QString>("title");
+        QFile table(QStringLiteral(VORLANK_TESTS_DIR "/keyboard_answers.txt"));
+        QVERIFY(table.open(QIODevice::ReadOnly | QIODevice::Text));
+        for (const QString &line : QString::fromUtf8(table.readAll()).split(QLatin1Char('\n'))) {
+            const QStringList parts = line.split(QStringLiteral(" | "));
+            if (parts.size() == 2 && !line.startsWith(QLatin1Char('#')))
+                QTest::newRow(qPrintable(parts[0])) << parts[0].split(QLatin1Char(' ')) << parts[1];
+        }
+    }
+    void keyboardOnlyAnswers()
+    {
+        QFETCH(QStringList, keys);
+        QFETCH(QString, title);
+        const QHash<QString, Qt::Key> named = { { QStringLiteral("space"), Qt::Key_Space },
+            { QStringLiteral("Tab"), Qt::Key_Tab }, { QStringLiteral("Return"), Qt::Key_Return },
+            { QStringLiteral("Left"), Qt::Key_Left }, { QStringLiteral("Right"), Qt::Key_Right },
+            { QStringLiteral("Up"), Qt::Key_Up }, { QStringLiteral("Down"), Qt::Key_Down } };
+        for (QString key : keys) {
+            const bool shift = key.startsWith(QStringLiteral("shift+"));
+            key.remove(QStringLiteral("shift+"));
+            QVERIFY2(named.contains(key), qPrintable(key));
+            QTest::keyClick(QApplication::focusWidget(), named.value(key),
+                shift ? Qt::ShiftModifier : Qt::NoModifier);
+        }
+        QCOMPARE(form->windowTitle(), title);
+    }
+
     // The Qt hand-over reports a desktop that cannot open the address; the user gets it to copy,
     // selected, in the window face.
     void anAddressTheDesktopCannotOpenIsShownToCopy()
@@ -467,6 +521,8 @@ private slots:
                      QStringLiteral("\nhttps://dict.baidu.com/s?wd=%C8%CB&select=0&tn=qorvex_pg")),
             qPrintable(seen.text));
         QVERIFY(seen.selected);
+        QCOMPARE(seen.copied,
+            QStringLiteral("https://dict.baidu.com/s?wd=%C8%CB&select=0&tn=qorvex_pg"));
         QVERIFY2(isSimplifiedChineseFace(seen.family), qPrintable(seen.family));
         QCOMPARE(seen.button, QStringLiteral("确定"));
         // Every character is drawn whole: the underscore of the address, which the window face

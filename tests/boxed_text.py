@@ -1,12 +1,13 @@
 #!/usr/bin/env python3
-"""How many of the glyphs drawn in a line of text differ from one another: a face that lacks the
-characters draws the same empty box for each, so a line of different characters that shows few
-different shapes is drawn in boxes.
+"""Whether a line of text is drawn in empty boxes: a face that lacks the characters draws the same
+box for each, so one shape makes up most of the line, where real characters share at most a
+component or two (讠 in 认识, say).
 
-Prints the number of distinct ink runs and the number of runs (a run: columns with ink between
-columns without), within rectangle X Y W H of the screenshot.
-Usage: distinct_glyphs.py PNG X Y W H
+Prints how often the commonest ink run occurs and the number of runs (a run: columns with ink
+between columns without), within rectangle X Y W H of the screenshot.
+Usage: boxed_text.py PNG X Y W H
 """
+import collections
 import subprocess
 import sys
 
@@ -23,4 +24,4 @@ for column in ink + [[False] * height]:
     elif run:
         runs.append(tuple(run))
         run = []
-print(len(set(runs)), len(runs))
+print(collections.Counter(runs).most_common(1)[0][1] if runs else 0, len(runs))

@@ -1,12 +1,16 @@
-// What a screen reader hears in a window of another program, through Microsoft Active
-// Accessibility: for every control of the top-level window titled as the argument, its name and
-// where it lies on the screen (left, top, width, height), one per line in UTF-8.
-// Usage: accessible_names.exe TITLE
+// Another program's windows as the Wine test needs them, on the Windows side of Wine.
+//   window_probe.exe names TITLE: what a screen reader hears in the top-level window titled
+//     TITLE, through Microsoft Active Accessibility: each control's name and where it lies on
+//     the screen (left, top, width, height), one per line in UTF-8.
+//   window_probe.exe activate PART: makes the first visible top-level window whose title holds
+//     PART the active one, as a click on it or Alt+Tab would (the window manager's part, which
+//     the test's bare X server lacks).
 #include <windows.h>
 
 #include <oleacc.h>
 
 #include <cstdio>
+#include <cwchar>
 #include <string>
 
 namespace
@@ -47,14 +51,26 @@ BOOL CALLBACK describe(HWND control, LPARAM /*unused*/)
     accessible->Release();
     return TRUE;
 }
+
+BOOL CALLBACK activateMatching(HWND window, LPARAM part)
+{
+    wchar_t title[256] = {};
+    GetWindowTextW(window, title, 256);
+    if (!IsWindowVisible(window) || !std::wcsstr(title, reinterpret_cast<const wchar_t *>(part)))
+        return TRUE;
+    SetForegroundWindow(window);
+    return FALSE;
+}
 } // namespace
 
 int wmain(int argc, wchar_t **argv)
 {
-    if (argc != 2)
+    if (argc != 3)
         return 2;
+    if (std::wcscmp(argv[1], L"activate") == 0)
+        return EnumWindows(activateMatching, reinterpret_cast<LPARAM>(argv[2])) ? 1 : 0;
     CoInitialize(nullptr);
-    const HWND window = FindWindowW(nullptr, argv[1]);
+    const HWND window = FindWindowW(nullptr, argv[2]);
     if (!window) {
         std::fprintf(stderr, "no window titled as asked\n");
         return 1;
