@@ -2,7 +2,7 @@
 BUILD ?= build
 CMAKE_FLAGS ?=
 
-.PHONY: all deps test-deps configure build run test test-asan tidy windows release clean
+.PHONY: all deps test-deps configure build run test test-asan tidy windows web release clean
 
 all: build
 
@@ -22,8 +22,8 @@ build: configure
 run: build
 	$(BUILD)/vorlank
 
-# Everything, the Windows program under Wine included.
-test: test-deps build windows
+# Everything, the Windows program under Wine and the page in Chromium included.
+test: test-deps build windows web
 	cd $(BUILD) && ctest --output-on-failure --parallel 2
 
 # The whole suite under AddressSanitizer, UndefinedBehaviorSanitizer and LeakSanitizer.
@@ -36,15 +36,22 @@ test-asan: test-deps
 tidy: test-deps build
 	tools/run-clang-tidy $(BUILD)
 
-# The Windows program, cross-built with mingw-w64: build-windows/Vorlank.exe, and the download
-# build-windows/Vorlank-1.0-win64.zip.
+# The Windows program, cross-built with mingw-w64: build-windows/Vorlank.exe, a development
+# build (the download is the release's ZIP).
 windows:
 	@tools/install-deps windows
 	cmake -S . -B build-windows -DCMAKE_BUILD_TYPE=MinSizeRel \
 		-DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-mingw.cmake \
 		-DCMAKE_INTERPROCEDURAL_OPTIMIZATION=ON $(CMAKE_FLAGS)
 	cmake --build build-windows --parallel 2
-	cd build-windows && cpack -G ZIP > /dev/null
+
+# The page, compiled to WebAssembly with Emscripten: build-web/index.html and what it loads.
+# Emscripten's optimizer finds its JavaScript parser through NODE_PATH.
+web: export NODE_PATH := /usr/share/nodejs
+web:
+	@tools/install-deps web
+	emcmake cmake -S . -B build-web -DCMAKE_BUILD_TYPE=MinSizeRel $(CMAKE_FLAGS)
+	cmake --build build-web --parallel 2
 
 # The downloads in dist/: the Windows ZIP, the .deb, the source tarball and SHA256SUMS, the same
 # bytes from the same commit anywhere (SOURCE_DATE_EPOCH: the last commit's time unless set).
@@ -53,4 +60,5 @@ release:
 	tools/make-release
 
 clean:
-	rm -rf $(BUILD) build-asan build-windows build-release build-release-windows dist
+	rm -rf $(BUILD) build-asan build-windows build-web build-release build-release-windows \
+		build-release-web dist

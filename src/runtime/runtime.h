@@ -60,6 +60,9 @@ std::u16string middleCharacter(std::u16string_view text, std::int32_t start);
 // Decimal digits, "-" before negatives, no leading space, no grouping.
 std::u16string decimalText(std::int32_t value);
 
+// UTF-16 as UTF-8, for what leaves the program as bytes (a page, a test's report).
+std::string toUtf8(std::u16string_view text);
+
 // GBK (code page 936) to UTF-16 and back. Errors are exceptions, never replacement characters.
 std::u16string decodeGbk(std::string_view bytes);
 std::string encodeGbk(std::u16string_view text);

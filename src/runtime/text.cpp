@@ -29,6 +29,34 @@ std::u16string middleCharacter(std::u16string_view text, std::int32_t start)
     return { text[static_cast<std::size_t>(start) - 1] };
 }
 
+std::string toUtf8(std::u16string_view text)
+{
+    std::string out;
+    out.reserve(text.size() * 3);
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        char32_t c = text[i];
+        if (c >= 0xD800 && c <= 0xDBFF && i + 1 < text.size())
+            c = 0x10000 + ((c - 0xD800) << 10U) + (text[++i] - 0xDC00U);
+        const auto byte = [&](char32_t value) { out += static_cast<char>(value); };
+        if (c < 0x80) {
+            byte(c);
+        } else if (c < 0x800) {
+            byte(0xC0 | (c >> 6U));
+            byte(0x80 | (c & 0x3FU));
+        } else if (c < 0x10000) {
+            byte(0xE0 | (c >> 12U));
+            byte(0x80 | ((c >> 6U) & 0x3FU));
+            byte(0x80 | (c & 0x3FU));
+        } else {
+            byte(0xF0 | (c >> 18U));
+            byte(0x80 | ((c >> 12U) & 0x3FU));
+            byte(0x80 | ((c >> 6U) & 0x3FU));
+            byte(0x80 | (c & 0x3FU));
+        }
+    }
+    return out;
+}
+
 std::u16string decimalText(std::int32_t value)
 {
     const std::string digits = std::to_string(value);

@@ -123,6 +123,14 @@ std::span<const Element *const> stackingOrder()
     return order;
 }
 
+std::span<const Element *const> readingOrder()
+{
+    static const std::array order = { &element("Label3"), &element("Label2"), &element("Frame1"),
+        &element("Command4"), &element("Command3"), &element("Command1"), &element("Label1"),
+        &element("Frame2"), &element("Frame3") };
+    return order;
+}
+
 std::span<const Element *const> keyboardOrder()
 {
     const std::span<const Element *const> all = stackingOrder();

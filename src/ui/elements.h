@@ -141,4 +141,9 @@ std::span<const Element *const> keyboardOrder();
 // rectangles overlap (the answers' do), the earlier takes the clicks.
 std::span<const Element *const> stackingOrder();
 
+// The window's own elements (those not inside a group box) in the order one narrow column shows
+// them, as a reader takes them in: the prompt and the character, the answers and the buttons,
+// then the introduction, the instructions and the two products.
+std::span<const Element *const> readingOrder();
+
 } // namespace vorlank::ui

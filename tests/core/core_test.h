@@ -2,12 +2,17 @@
 // UTF-8 when a comparison fails.
 #pragma once
 
+#include "runtime/runtime.h"
+
 #include <doctest.h>
 
 #include <string>
 #include <string_view>
 
-std::string utf8(std::u16string_view text);
+inline std::string utf8(std::u16string_view text)
+{
+    return vorlank::runtime::toUtf8(text);
+}
 
 namespace doctest
 {

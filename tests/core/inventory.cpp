@@ -3,6 +3,7 @@
 #include "runtime/runtime.h"
 
 #include <algorithm>
+#include <iterator>
 #include <set>
 #include <tuple>
 #include <vector>
@@ -114,24 +115,19 @@ TEST_SUITE("inventory")
         CHECK(ascending);
         CHECK(outsideGb2312 == u"弢");
         CHECK(zeros == 1305);
-        const std::tuple<int, char16_t, int> telling[] = {
-            { 0, u'亻', 0 },
-            { 1, u'冂', 0 },
-            { 2, u'凵', 0 },
-            { 3, u'勹', 0 },
-            { 4, u'厶', 0 },
-            { 3560, u'镶', 5 },
-            { 3561, u'乃', 6 },
-            { 6725, u'一', 905 },
-            { 6726, u'大', 1086 },
-            { 6727, u'人', 1159 },
-            { 6728, u'子', 1401 },
-            { 6729, u'不', 1440 },
+        const Row telling[] = {
+            { u'亻', 0 }, // rank 0
+            { u'冂', 0 }, { u'凵', 0 }, { u'勹', 0 }, { u'厶', 0 },
+            { u'镶', 5 }, // 3560, the last of the first block
+            { u'乃', 6 }, // 3561, the first of the second
+            { u'一', 905 }, // 6725
+            { u'大', 1086 }, { u'人', 1159 }, { u'子', 1401 }, { u'不', 1440 }, // 6729
         };
-        for (const auto &[rank, character, count] : telling) {
-            CAPTURE(rank);
-            CHECK(rows[static_cast<std::size_t>(rank)].character == character);
-            CHECK(rows[static_cast<std::size_t>(rank)].count == count);
+        const std::size_t ranks[] = { 0, 1, 2, 3, 4, 3560, 3561, 6725, 6726, 6727, 6728, 6729 };
+        for (std::size_t i = 0; i < std::size(ranks); ++i) {
+            CAPTURE(ranks[i]);
+            CHECK(rows[ranks[i]].character == telling[i].character);
+            CHECK(rows[ranks[i]].count == telling[i].count);
         }
     }
 
@@ -212,9 +208,8 @@ TEST_SUITE("inventory")
             { u"人|1\r\n\r\n", u"row 1" }, // an empty row
             { u"人|1\n大|2\r\n", u"row 0" }, // LF alone
         };
-        for (const auto &[text, fault] : cases) {
-            CAPTURE(utf8(text));
-            CHECK(rowFault(text).find(fault) != std::u16string::npos);
-        }
+        for (const auto &faulty : cases)
+            CHECK_MESSAGE(rowFault(faulty.first).find(faulty.second) != std::u16string::npos,
+                utf8(faulty.first));
     }
 }

@@ -52,6 +52,7 @@ TEST_SUITE("runtime")
         CHECK(decimalText(6734) == u"6734");
         CHECK(decimalText(-5) == u"-5");
         CHECK(decimalText(1234567) == u"1234567"); // no grouping
+        CHECK(toUtf8(u"a人😀") == "a\xE4\xBA\xBA\xF0\x9F\x98\x80");
     }
 
     TEST_CASE("the generator stays below one and reaches its top")

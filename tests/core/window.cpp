@@ -40,6 +40,13 @@ TEST_SUITE("window")
         for (const Element *e : stackingOrder())
             if (!e->container.empty())
                 CHECK(at(*e) < at(element(e->container)));
+        // One column shows every element of the window's own once, the character near the top.
+        std::vector<const Element *> column(readingOrder().begin(), readingOrder().end());
+        for (const Element *e : stackingOrder())
+            if (e->container.empty())
+                CHECK(std::count(column.begin(), column.end(), e) == 1);
+        CHECK(column.size() == 9);
+        CHECK(column[1] == &elementFor(Role::Character));
     }
 
     TEST_CASE("the look-up takes the character on show from the test run")
