@@ -56,6 +56,7 @@ BOOL CALLBACK activateMatching(HWND window, LPARAM part)
 {
     wchar_t title[256] = {};
     GetWindowTextW(window, title, 256);
+    // NOLINTNEXTLINE(performance-no-int-to-ptr): EnumWindows passes the text as its LPARAM
     if (!IsWindowVisible(window) || !std::wcsstr(title, reinterpret_cast<const wchar_t *>(part)))
         return TRUE;
     SetForegroundWindow(window);

@@ -166,8 +166,9 @@ TEST_SUITE("inventory")
         }
         // Every row lands exactly once, most frequent first: the reverse of the inventory.
         std::u16string expected;
-        for (auto row = rows.rbegin(); row != rows.rend(); ++row)
-            expected += row->character;
+        for (const Row &row : rows)
+            expected += row.character;
+        std::reverse(expected.begin(), expected.end());
         CHECK(all == expected);
         CHECK_THROWS_AS(bands[1].item(500), runtime::SubscriptError);
 

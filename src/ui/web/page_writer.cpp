@@ -102,8 +102,8 @@ std::string markup(const Element &e)
         + std::to_string(r.height) + "\"";
     // The products are real links: middle-click, long-press and "copy link" work as on any page.
     // They take no Tab stop, as in the window; the keyboard order is the table's.
-    const std::string link = "href=\"" + productPage(e.click)
-        + "\" target=\"_blank\" rel=\"noopener\" tabindex=\"-1\"";
+    const std::string link
+        = "href=\"" + productPage(e.click) + R"(" target="_blank" rel="noopener" tabindex="-1")";
     const std::string action = " data-action=\"" + std::to_string(static_cast<int>(e.click)) + "\"";
     switch (e.kind) {
     case Kind::GroupBox: {
@@ -122,7 +122,7 @@ std::string markup(const Element &e)
             + "</fieldset>\n";
     }
     case Kind::OptionButton:
-        return "<label " + id + " class=\"option\"><input type=\"radio\" name=\""
+        return "<label " + id + R"( class="option"><input type="radio" name=")"
             + std::string(e.container) + "\"><span>" + html(e.caption) + "</span></label>\n";
     case Kind::Button:
         return "<button " + id + " type=\"button\"" + action
