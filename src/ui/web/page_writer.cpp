@@ -60,10 +60,10 @@ std::string families(const FaceSpec &face)
 // CSS sets as the line's height.
 std::string face(Face which, const std::string &name)
 {
-    const FaceSpec spec = faceSpec(which);
-    const std::string size = std::to_string(spec.points) + "pt";
-    return "--" + name + "-face: " + families(spec) + "; --" + name + "-size: " + size + "; --"
-        + name + "-line: " + (spec.measure == Measure::Line ? size : "normal") + ";";
+    const FaceSpec wanted = faceSpec(which);
+    const std::string size = std::to_string(wanted.points) + "pt";
+    return "--" + name + "-face: " + families(wanted) + "; --" + name + "-size: " + size + "; --"
+        + name + "-line: " + (wanted.measure == Measure::Line ? size : "normal") + ";";
 }
 
 // The wide layout: every element at its rectangle within its container, stacked as the table
