@@ -141,7 +141,10 @@ class Form1Test : public QObject
             box->buttons().value(0)->click();
             return;
         }
-        // The problem box: its message, and the detail in a field, selected to copy.
+        // The problem box, once it is up and has taken what was sent it: its message, and the
+        // detail in a field, selected to copy.
+        QVERIFY(QTest::qWaitForWindowExposed(modal));
+        QTest::qWait(20);
         auto *message = modal->findChild<QLabel *>(QStringLiteral("message"));
         auto *field = modal->findChild<QLineEdit *>(QStringLiteral("detail"));
         QVERIFY(message && field);
