@@ -2,6 +2,7 @@
 #include "form1_window.h"
 #include "runtime/runtime.h"
 #include "texts/texts.h"
+#include "wide_text.h"
 #include "windows_shell.h"
 
 #include <windows.h>
@@ -19,7 +20,7 @@ int WINAPI wWinMain(
     InitCommonControlsEx(&controls);
     // The pictures are decoded by OLE; the shell may use COM to start the browser.
     const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
-    const auto *title = reinterpret_cast<const wchar_t *>(vorlank::texts::applicationTitle);
+    const wchar_t *title = vorlank::ui::win32::wide(vorlank::texts::applicationTitle);
 
     vorlank::runtime::ClockRandom random;
     int status = 0;
@@ -39,7 +40,7 @@ int WINAPI wWinMain(
     } catch (const std::exception &e) {
         // Only a damaged build gets here (its embedded inventory does not load): say so plainly.
         const std::string what = e.what();
-        const std::wstring text = reinterpret_cast<const wchar_t *>(vorlank::texts::cannotStart)
+        const std::wstring text = vorlank::ui::win32::wide(vorlank::texts::cannotStart)
             + std::wstring(what.begin(), what.end());
         MessageBoxW(nullptr, text.c_str(), title, MB_OK | MB_ICONERROR);
         status = 1;
