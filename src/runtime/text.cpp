@@ -29,6 +29,8 @@ std::u16string middleCharacter(std::u16string_view text, std::int32_t start)
     return { text[static_cast<std::size_t>(start) - 1] };
 }
 
+// By hand: the standard facet for it (codecvt<char16_t, char8_t>) is missing from the browser
+// build's C++ library, and the one for char is deprecated.
 std::string toUtf8(std::u16string_view text)
 {
     std::string out;
