@@ -25,14 +25,6 @@ std::string percentEncoded(std::string_view bytes)
 }
 } // namespace
 
-HandOver shellOpen(Shell &shell, std::string address, Shell::LateFailure lateFailure)
-{
-    ShellArguments arguments;
-    arguments.target = std::move(address);
-    const bool opened = shell.execute(arguments, std::move(lateFailure));
-    return { std::move(arguments.target), opened };
-}
-
 std::string lookupAddress(std::u16string_view character)
 {
     return addresses::dictionaryPrefix + percentEncoded(runtime::encodeGbk(character))
@@ -42,17 +34,6 @@ std::string lookupAddress(std::u16string_view character)
 std::string_view productPage(Product product)
 {
     return product == Product::First ? addresses::firstProductPage : addresses::secondProductPage;
-}
-
-HandOver lookupCharacter(
-    Shell &shell, std::u16string_view characterOnShow, Shell::LateFailure lateFailure)
-{
-    return shellOpen(shell, lookupAddress(characterOnShow), std::move(lateFailure));
-}
-
-HandOver openProductPage(Shell &shell, Product product, Shell::LateFailure lateFailure)
-{
-    return shellOpen(shell, std::string(productPage(product)), std::move(lateFailure));
 }
 
 } // namespace vorlank::launch

@@ -14,7 +14,6 @@ void Quiz::drawTest()
 {
     state_.testString.clear();
     state_.knownCount = 0;
-    window_.setPromptCaption(texts::firstPrompt);
     state_.testString.reserve(testLength);
     for (const inventory::FrequencyBand &band : bands_) {
         const std::int32_t n = band.count();
@@ -26,7 +25,6 @@ void Quiz::drawTest()
             state_.testString += band.item(k);
         }
     }
-    window_.setCharacterCaption(leftmostCharacter(state_.testString));
     state_.currentIndex = 1;
 }
 
@@ -38,29 +36,26 @@ std::u16string_view Quiz::characterOnShow() const
     return std::u16string_view(state_.testString).substr(position - 1, 1);
 }
 
-void Quiz::submitAnswer()
+std::u16string Quiz::promptOnShow() const
+{
+    if (state_.currentIndex <= 1)
+        return texts::firstPrompt;
+    std::u16string prompt = texts::promptBefore;
+    prompt += decimalText(std::min(state_.currentIndex, testLength));
+    prompt += texts::promptAfter;
+    return prompt;
+}
+
+Quiz::Submitted Quiz::submitAnswer(bool recognised)
 {
     // No test drawn yet, or the test is over: there is no character on show to answer for.
-    if (state_.currentIndex < 1 || state_.currentIndex >= endMark)
-        return;
-    if (window_.recognisedSelected())
+    if (!underWay())
+        return Submitted::Ignored;
+    if (recognised)
         state_.knownCount = checkedAdd(state_.knownCount, 1);
     state_.estimateShown = checkedMultiply(state_.knownCount, estimateFactor);
-    // Built by appending: g++ 12 warns falsely (-Wrestrict) on a literal + string chain.
-    std::u16string title = texts::estimateBefore;
-    title += decimalText(*state_.estimateShown);
-    title += texts::estimateAfter;
-    window_.setTitle(title);
     state_.currentIndex = checkedAdd(state_.currentIndex, 1);
-    if (state_.currentIndex == endMark) {
-        window_.showEndMessage(std::u16string(texts::testOver).append(title));
-        return;
-    }
-    window_.setCharacterCaption(middleCharacter(state_.testString, state_.currentIndex));
-    std::u16string prompt = texts::promptBefore;
-    prompt += decimalText(state_.currentIndex);
-    prompt += texts::promptAfter;
-    window_.setPromptCaption(prompt);
+    return state_.currentIndex == endMark ? Submitted::Ended : Submitted::Counted;
 }
 
 } // namespace vorlank::quiz

@@ -1,5 +1,5 @@
-// A test run: the draw of 91 characters, seven from each frequency band, and the answers that
-// move through it and keep the estimate in the window title.
+// A test run: the draw of 91 characters, seven from each frequency band, the answers that move
+// through it, and the estimate they add up to.
 #pragma once
 
 #include "inventory/inventory.h"
@@ -25,53 +25,43 @@ struct TestState {
     std::optional<std::int32_t> estimateShown; // the estimate in the title, once there is one
 };
 
-// What the test run shows and reads on the window. Each front end's window implements it; tests
-// use a recording fake, so the test logic never needs a widget.
-class TestDisplay
-{
-public:
-    virtual ~TestDisplay() = default;
-    // Replaces the window's title (the running estimate).
-    virtual void setTitle(std::u16string_view title) = 0;
-    // Shows `text` as the big character on show (Label2); a screen reader reads it too.
-    virtual void setCharacterCaption(std::u16string_view text) = 0;
-    // The position prompt beside it (Label3).
-    virtual void setPromptCaption(std::u16string_view text) = 0;
-    // Whether "认识" (recognised, Option1(0)) is the selected answer.
-    virtual bool recognisedSelected() const = 0;
-    // A modal box with one OK button and no icon, titled with the application title; returns
-    // once the user has dismissed it.
-    virtual void showEndMessage(std::u16string_view text) = 0;
-};
-
 class Quiz
 {
 public:
-    Quiz(const inventory::Bands &bands, runtime::RandomSource &random, TestDisplay &window)
+    Quiz(const inventory::Bands &bands, runtime::RandomSource &random)
         : bands_(bands)
         , random_(random)
-        , window_(window)
     {
     }
 
-    // Draws a fresh test and shows its first character; discards any test in progress.
+    // Draws a fresh test and puts its first character on show; discards any test in progress.
+    // The estimate on show stays until the first answer.
     void drawTest();
-    // Counts the answer for the character on show and moves to the next one; the answer to the
-    // last character ends the test with a message. Does nothing before a draw or after the end.
-    void submitAnswer();
+
+    // What submitting an answer did.
+    enum class Submitted {
+        Ignored, // before a draw or after the end: nothing changed
+        Counted, // the next character is on show
+        Ended, // that was the answer to the last character
+    };
+    // Counts the answer for the character on show and moves to the next one.
+    Submitted submitAnswer(bool recognised);
 
     const TestState &state() const { return state_; }
+    // Whether a test has been drawn and not yet answered to its end.
+    bool underWay() const { return state_.currentIndex >= 1 && state_.currentIndex < endMark; }
 
     // The character on show: 人 before any test, then the test's character at the position on
     // show; after the end, the last one stays.
     std::u16string_view characterOnShow() const;
+    // The prompt beside it: 第1个字： before any answer, then 第N个字 for the position on show.
+    std::u16string promptOnShow() const;
     // The estimate the title shows; none while it still shows the window's own title.
     std::optional<std::int32_t> estimateOnShow() const { return state_.estimateShown; }
 
 private:
     const inventory::Bands &bands_;
     runtime::RandomSource &random_;
-    TestDisplay &window_;
     TestState state_;
 };
 

@@ -17,9 +17,34 @@ bool isSubstitute(char16_t u)
     return u == 0xFFFD || (u >= 0xE000 && u <= 0xF8FF);
 }
 
+// GBK's shape: single bytes below 0x80, and pairs of a lead byte 0x81..0xFE and a trail byte
+// 0x40..0xFE but 0x7F. Converters that read code page 936 or GB18030 also take a lone 0x80 (the
+// euro sign) and four-byte sequences, whose second byte is a digit: neither is GBK.
+bool hasGbkShape(std::string_view bytes)
+{
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        const auto lead = static_cast<unsigned char>(bytes[i]);
+        if (lead < 0x80)
+            continue;
+        if (lead == 0x80 || lead == 0xFF || i + 1 == bytes.size())
+            return false;
+        const auto trail = static_cast<unsigned char>(bytes[++i]);
+        if (trail < 0x40 || trail == 0x7F || trail == 0xFF)
+            return false;
+    }
+    return true;
+}
+
 bool decodesCleanly(std::string_view bytes, std::u16string &out)
 {
-    return codec::decode(bytes, out) && std::none_of(out.begin(), out.end(), isSubstitute);
+    return hasGbkShape(bytes) && codec::decode(bytes, out)
+        && std::none_of(out.begin(), out.end(), isSubstitute);
+}
+
+bool encodesCleanly(std::u16string_view text, std::string &out)
+{
+    return std::none_of(text.begin(), text.end(), isSubstitute) && codec::encode(text, out)
+        && hasGbkShape(out);
 }
 
 std::string hex(unsigned value, int digits)
@@ -50,9 +75,9 @@ std::string hex(unsigned value, int digits)
 {
     std::string ignored;
     for (std::size_t i = 0; i < text.size(); ++i) {
-        const bool pair = text[i] >= 0xD800 && text[i] <= 0xDBFF && i + 1 < text.size();
+        const bool pair = startsPair(text, i);
         const std::size_t length = pair ? 2 : 1;
-        if (isSubstitute(text[i]) || !codec::encode(text.substr(i, length), ignored)) {
+        if (!encodesCleanly(text.substr(i, length), ignored)) {
             const char32_t c
                 = pair ? 0x10000 + ((text[i] - 0xD800U) << 10U) + (text[i + 1] - 0xDC00U) : text[i];
             throw ConversionError(
@@ -75,7 +100,7 @@ std::u16string decodeGbk(std::string_view bytes)
 std::string encodeGbk(std::u16string_view text)
 {
     std::string bytes;
-    if (std::any_of(text.begin(), text.end(), isSubstitute) || !codec::encode(text, bytes))
+    if (!encodesCleanly(text, bytes))
         throwEncodeError(text);
     return bytes;
 }

@@ -63,28 +63,12 @@ EM_JS(int, encodeInBrowser, (const char16_t *text, int size, char *out), {
 
 // clang-format on
 
-bool isGbk(std::string_view bytes)
-{
-    for (std::size_t i = 0; i < bytes.size(); ++i) {
-        const auto byte = static_cast<unsigned char>(bytes[i]);
-        if (byte == 0x80)
-            return false;
-        if (byte > 0x80 && i + 1 < bytes.size()) {
-            const auto trail = static_cast<unsigned char>(bytes[++i]);
-            if (trail >= '0' && trail <= '9')
-                return false;
-        }
-    }
-    return true;
-}
 } // namespace
 
 bool decode(std::string_view bytes, std::u16string &out)
 {
     out.resize(bytes.size());
-    const int length = isGbk(bytes)
-        ? decodeInBrowser(bytes.data(), static_cast<int>(bytes.size()), out.data())
-        : -1;
+    const int length = decodeInBrowser(bytes.data(), static_cast<int>(bytes.size()), out.data());
     out.resize(static_cast<std::size_t>(std::max(length, 0)));
     return length >= 0;
 }

@@ -60,7 +60,15 @@ std::u16string middleCharacter(std::u16string_view text, std::int32_t start);
 // Decimal digits, "-" before negatives, no leading space, no grouping.
 std::u16string decimalText(std::int32_t value);
 
-// UTF-16 as UTF-8, for what leaves the program as bytes (a page, a test's report).
+// Whether a surrogate pair starts at `i`: a high surrogate followed by a low one.
+constexpr bool startsPair(std::u16string_view text, std::size_t i)
+{
+    return i + 1 < text.size() && text[i] >= 0xD800 && text[i] <= 0xDBFF && text[i + 1] >= 0xDC00
+        && text[i + 1] <= 0xDFFF;
+}
+
+// UTF-16 as UTF-8 (half a surrogate pair as U+FFFD), for what leaves the program as bytes (a page,
+// a test's report).
 std::string toUtf8(std::u16string_view text);
 
 // GBK (code page 936) to UTF-16 and back. Errors are exceptions, never replacement characters.

@@ -37,8 +37,10 @@ std::string toUtf8(std::u16string_view text)
     out.reserve(text.size() * 3);
     for (std::size_t i = 0; i < text.size(); ++i) {
         char32_t c = text[i];
-        if (c >= 0xD800 && c <= 0xDBFF && i + 1 < text.size())
+        if (startsPair(text, i))
             c = 0x10000 + ((c - 0xD800) << 10U) + (text[++i] - 0xDC00U);
+        else if (c >= 0xD800 && c <= 0xDFFF)
+            c = 0xFFFD; // half a pair: UTF-8 cannot carry it
         const auto byte = [&](char32_t value) { out += static_cast<char>(value); };
         if (c < 0x80) {
             byte(c);

@@ -64,6 +64,9 @@ inline constexpr char16_t commandLineHelp[]
       u"  -v, --version  Display the version and exit.\n\n"
       u"The toolkit's standard options (-style, -platform, -display, -reverse, ...) are\n"
       u"accepted too.\n";
+// An argument the command line does not take: "unexpected argument '", the argument, "'".
+inline constexpr char16_t unexpectedArgumentBefore[] = u"unexpected argument '";
+inline constexpr char16_t unexpectedArgumentAfter[] = u"'";
 inline constexpr char16_t commandLineTryHelp[] = u"Try 'vorlank --help' for more information.";
 // Before the reason, on standard error, when no window can be opened (no display, say).
 inline constexpr char16_t cannotOpenWindow[] = u"cannot open a window: ";

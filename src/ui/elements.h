@@ -1,6 +1,7 @@
-// The window, Form1, as data: its elements (kind, container, caption, twip rectangle, keyboard
-// order, picture, role, accessible name, what a click runs) and the faces they are drawn in. Every
-// front end builds its controls from it and nothing else.
+// The window as data: its elements (kind, container, caption, twip rectangle, keyboard order,
+// alignment, picture, link, accessible name, what a click runs), the faces they are drawn in and
+// the rule that turns twips into pixels. Every front end builds its controls from it and nothing
+// else.
 #pragma once
 
 #include <span>
@@ -11,22 +12,28 @@ namespace vorlank::ui
 
 // The design's layout unit: 1440 twips to the inch, so 15 twips to the pixel at 96 dpi.
 constexpr int twipsPerInch = 1440;
-constexpr int twipsPerPixel = 15;
+constexpr int standardDpi = 96;
+
+// `twips` in whole pixels at `dpi`, rounded to the nearest as Windows' MulDiv rounds.
+constexpr int pixels(int twips, int dpi = standardDpi)
+{
+    const long long scaled = static_cast<long long>(twips) * dpi;
+    const long long half = twipsPerInch / 2;
+    return static_cast<int>(
+        scaled >= 0 ? (scaled + half) / twipsPerInch : -((-scaled + half) / twipsPerInch));
+}
 
 struct TwipRect {
     int left = 0;
     int top = 0;
     int width = 0;
     int height = 0;
-    bool operator==(const TwipRect &) const = default;
 };
 
 // The window's client area.
 constexpr TwipRect clientArea { 0, 0, 9315, 6045 };
 
 enum class Kind {
-    TextBlock, // inventory data, never shown
-    List, // a frequency band, never shown
     GroupBox,
     OptionButton,
     Button,
@@ -34,22 +41,24 @@ enum class Kind {
     Picture,
 };
 
-// What a click on an element runs.
+// What a click on an element runs. Choosing an answer is a click on its option, whether by the
+// mouse or the keyboard.
 enum class Action {
     None,
     DrawTest,
     SubmitAnswer,
     LookupCharacter,
     OpenFirstProduct,
-    OpenSecondProduct
+    OpenSecondProduct,
+    ChooseRecognised,
+    ChooseNotRecognised,
 };
+constexpr int actionCount = static_cast<int>(Action::ChooseNotRecognised) + 1;
 
-// The part an element plays for the test run, which reaches the window through these alone.
-enum class Role {
-    None,
-    Character, // shows the character on show (Label2)
-    Prompt, // shows the position prompt beside it (Label3)
-    Recognised, // the answer "认识" that counts as recognised (Option1(0))
+// Where an element's text or picture sits in its rectangle, and whether a text wraps.
+enum class Alignment {
+    TopLeftWrapped, // a paragraph: from the top left, wrapped at the rectangle's width
+    Centred, // one line, centred both ways
 };
 
 enum class Face {
@@ -83,21 +92,19 @@ constexpr FaceSpec faceSpec(Face face)
                                    : FaceSpec { 9, Measure::Line, windowFamilies };
 }
 
-// The artwork a picture element shows.
-enum class Artwork { None, FirstProduct, SecondProduct };
-
 struct Element {
-    std::string_view name; // the designer's name: "Command4", "Option1(0)", "List1(12)"
+    std::string_view name; // the designer's name: "Command4", "Option1(0)"
     Kind kind;
     std::string_view container; // empty for the window itself
-    std::u16string_view caption; // text at start; empty for pictures, lists and data
+    std::u16string_view caption; // text at start; empty for pictures
     TwipRect twips; // relative to the container
     int tabIndex; // the design's tab index; -1 where the element has none
     Action click = Action::None;
     Face face = Face::Window;
-    Artwork artwork = Artwork::None;
-    Role role = Role::None;
+    Alignment alignment = Alignment::TopLeftWrapped;
+    std::string_view asset = {}; // a picture's artwork: the file's name without its extension
     std::u16string_view pictureName = {}; // what a picture shows, for screen readers
+    std::string_view link = {}; // the page a click opens, for a product's picture and text
 };
 
 // Every element, in the order of the window's definition.
@@ -106,17 +113,11 @@ std::span<const Element> elements();
 // The element called `name`; std::out_of_range when there is none.
 const Element &element(std::string_view name);
 
-// The element that plays `role` (not Role::None).
-const Element &elementFor(Role role);
+// The element's position in elements(), which front ends use as its identifier.
+std::size_t indexOf(const Element &element);
 
 // The element's rectangle relative to the window's client area.
 TwipRect windowRect(const Element &element);
-
-// Whether the element is shown at all (inventory blocks and band lists are not).
-constexpr bool isShown(Kind kind)
-{
-    return kind != Kind::TextBlock && kind != Kind::List;
-}
 
 // Whether the element takes the keyboard focus: buttons and options do, labels, pictures and
 // group boxes do not.
@@ -135,6 +136,13 @@ constexpr std::u16string_view accessibleName(const Element &e)
 // The elements that take the focus, in the order Tab visits them (by tab index): 开始测试, 提交,
 // 查询此字, then the two answers. The first takes the focus when the window opens.
 std::span<const Element *const> keyboardOrder();
+
+// One stop of Tab: a button, or the answers as one group, entered at the chosen one (the first
+// when none is chosen), in which the arrow keys move and choose.
+using KeyboardStop = std::span<const Element *const>;
+
+// The keyboard order as Tab's stops: 开始测试, 提交, 查询此字, the answers.
+std::span<const KeyboardStop> keyboardStops();
 
 // Every shown element, topmost first, as a dialog stacks its controls: the keyboard order, then
 // the labels and pictures, then the group boxes below everything they frame. Where two

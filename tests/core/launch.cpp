@@ -1,6 +1,5 @@
 #include "launch/launch.h"
 #include "core_test.h"
-#include "fakes.h"
 #include "inventory/inventory.h"
 #include "launch/addresses.h"
 #include "runtime/runtime.h"
@@ -33,24 +32,11 @@ TEST_SUITE("launch")
     // The dictionary reads its query as GBK. The address carries the character's GBK bytes
     // percent-encoded, so it is plain ASCII: the same bytes on every ANSI code page and in every
     // browser, which would re-encode raw text as UTF-8.
-    TEST_CASE("the look-up hands over the character's GBK bytes percent-encoded")
+    TEST_CASE("the look-up address carries the character's GBK bytes percent-encoded")
     {
-        RecordingShell shell;
-        const HandOver done = lookupCharacter(shell, u"人", {});
-        REQUIRE(shell.calls.size() == 1);
-        const ShellArguments &a = shell.calls[0];
-        CHECK(a.target == lookupOfRen);
-        CHECK(a.operation == "open");
-        CHECK(a.parameters == "0"); // the callers' number 0 arrives as its decimal text
-        CHECK(a.directory == "0");
-        CHECK(a.showMode == 1);
-        CHECK(done.opened);
-        CHECK(done.target == lookupOfRen);
-
-        // A character GBK cannot carry is refused with the runtime's clear error, and nothing
-        // is handed over.
-        CHECK_THROWS_AS(lookupCharacter(shell, u"\U0001F600", {}), runtime::ConversionError);
-        CHECK(shell.calls.size() == 1);
+        CHECK(lookupAddress(u"人") == lookupOfRen);
+        // A character GBK cannot carry is refused with the runtime's clear error.
+        CHECK_THROWS_AS(lookupAddress(u"\U0001F600"), runtime::ConversionError);
         // An empty query is the prefix and the suffix.
         CHECK(lookupAddress(u"")
             == std::string(addresses::dictionaryPrefix) + addresses::dictionarySuffix);
@@ -88,19 +74,12 @@ TEST_SUITE("launch")
 
     TEST_CASE("the product pages are two distinct secure shop pages")
     {
-        RecordingShell shell;
-        shell.opens = false;
-        CHECK(!openProductPage(shell, Product::First, {}).opened);
-        openProductPage(shell, Product::Second, {});
-        REQUIRE(shell.calls.size() == 2);
-        for (const ShellArguments &a : shell.calls) {
-            CAPTURE(a.target);
-            CHECK(a.target.starts_with("https://shop.example.com/item.htm?id="));
-            CHECK(a.target.find_first_not_of("0123456789", 37) == std::string::npos);
-            CHECK(a.operation == "open");
-            CHECK(a.showMode == 1);
+        for (const Product p : { Product::First, Product::Second }) {
+            const std::string_view page = productPage(p);
+            CAPTURE(page);
+            CHECK(page.starts_with("https://shop.example.com/item.htm?id="));
+            CHECK(page.find_first_not_of("0123456789", 37) == std::string::npos);
         }
-        CHECK(shell.calls[0].target != shell.calls[1].target);
-        CHECK(productPage(Product::First) == shell.calls[0].target);
+        CHECK(productPage(Product::First) != productPage(Product::Second));
     }
 }

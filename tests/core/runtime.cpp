@@ -119,6 +119,11 @@ TEST_SUITE("runtime")
             { "a character outside the BMP", "", u"人😀", "U+1F600 at offset 1", 1 },
             { "a character GBK lacks", "", u"ab한", "U+D55C at offset 2", 2 },
             { "a private-use character", "", u"人\uE000", "offset 1", 1 },
+            // Code page 936 reads a lone 0x80 as the euro sign, GB18030 takes four-byte
+            // sequences, and the euro sign has no GBK form: none of them is GBK.
+            { "a lone 0x80", "a\x80", u"", "0x80 at offset 1", 1 },
+            { "a four-byte GB18030 sequence", "a\x81\x30\x81\x30", u"", "offset 1", 1 },
+            { "the euro sign", "", u"a\u20AC", "U+20AC at offset 1", 1 },
         };
         for (const Case &c : cases) {
             CAPTURE(c.what);
