@@ -1,8 +1,8 @@
 // Decoding the inventory and filling the bands (the window's load), drawing a test and taking a
-// whole 91-answer test.
-#include "fakes.h"
+// whole 91-answer test through the window's state.
 #include "inventory/inventory.h"
 #include "quiz/quiz.h"
+#include "ui/window_state.h"
 
 #include <benchmark/benchmark.h>
 
@@ -26,14 +26,12 @@ BENCHMARK(decodingOnly)->Unit(benchmark::kMicrosecond);
 
 namespace
 {
-// A loaded inventory and a test run on a recording window, answering "认识" throughout.
+// A loaded inventory and a test run.
 struct Run {
     inventory::InventoryTexts texts = inventory::embeddedInventory();
     inventory::Bands bands = inventory::loadBands(texts.text1, texts.text2);
     runtime::ClockRandom random;
-    RecordingWindow window;
-    quiz::Quiz quiz { bands, random, window };
-    Run() { window.recognised = true; }
+    quiz::Quiz quiz { bands, random };
 };
 } // namespace
 
@@ -47,15 +45,16 @@ static void drawTest(benchmark::State &state)
 }
 BENCHMARK(drawTest)->Unit(benchmark::kMicrosecond);
 
+// A whole test through the window's state, answering "认识" throughout: every click gives a view.
 static void wholeTest(benchmark::State &state)
 {
-    Run run;
+    runtime::ClockRandom random;
+    ui::WindowState window(random);
+    window.click(ui::Action::ChooseRecognised);
     for (auto _ : state) {
-        run.window.titles.clear();
-        run.window.endMessages.clear();
-        run.quiz.drawTest();
+        benchmark::DoNotOptimize(window.click(ui::Action::DrawTest));
         for (int i = 0; i < quiz::testLength; ++i)
-            run.quiz.submitAnswer();
+            benchmark::DoNotOptimize(window.click(ui::Action::SubmitAnswer));
     }
 }
 BENCHMARK(wholeTest)->Unit(benchmark::kMicrosecond);

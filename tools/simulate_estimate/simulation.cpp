@@ -28,35 +28,29 @@ private:
     std::mt19937_64 engine_;
 };
 
-// The window as a reader sees it: answers "认识" for the character on show with the reader's
-// chance of knowing it.
-class ReaderWindow final : public quiz::TestDisplay
+// A reader's answers: "认识" for the character on show with the reader's chance of knowing it.
+class ReaderAnswers
 {
 public:
-    ReaderWindow(const Reader &reader, const std::vector<int> &rankOf, std::uint64_t seed)
+    ReaderAnswers(const Reader &reader, const std::vector<int> &rankOf, std::uint64_t seed)
         : reader_(reader)
         , rankOf_(rankOf)
         , engine_(seed)
     {
     }
-    void setTitle(std::u16string_view /*title*/) override { }
-    void setCharacterCaption(std::u16string_view text) override
+    bool knows(std::u16string_view character)
     {
-        const int rank = text.empty() ? -1 : rankOf_[text[0]];
+        const int rank = character.empty() ? -1 : rankOf_[character[0]];
         if (rank < 0)
             throw std::logic_error("a character outside the inventory was drawn");
-        knows_ = chance_(engine_) < reader_.knows[static_cast<std::size_t>(rank)];
+        return chance_(engine_) < reader_.knows[static_cast<std::size_t>(rank)];
     }
-    void setPromptCaption(std::u16string_view /*text*/) override { }
-    bool recognisedSelected() const override { return knows_; }
-    void showEndMessage(std::u16string_view /*text*/) override { }
 
 private:
     const Reader &reader_;
     const std::vector<int> &rankOf_;
     std::mt19937_64 engine_;
     std::uniform_real_distribution<double> chance_ { 0.0, 1.0 };
-    bool knows_ = false;
 };
 } // namespace
 
@@ -99,14 +93,14 @@ Simulation::Simulation(std::uint64_t seed)
 std::vector<std::int32_t> Simulation::run(const Reader &reader, int tests)
 {
     SeededRandom draws(seed_);
-    ReaderWindow window(reader, rankOf_, seed_ + 1);
-    quiz::Quiz quiz(bands_, draws, window);
+    ReaderAnswers answers(reader, rankOf_, seed_ + 1);
+    quiz::Quiz quiz(bands_, draws);
     std::vector<std::int32_t> estimates;
     estimates.reserve(static_cast<std::size_t>(tests));
     for (int t = 0; t < tests; ++t) {
         quiz.drawTest();
         for (int answer = 0; answer < quiz::testLength; ++answer)
-            quiz.submitAnswer();
+            quiz.submitAnswer(answers.knows(quiz.characterOnShow()));
         estimates.push_back(quiz.estimateOnShow().value_or(0));
     }
     return estimates;

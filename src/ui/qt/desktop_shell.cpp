@@ -19,11 +19,11 @@ QString openerProgram()
 }
 } // namespace
 
-bool DesktopShell::execute(const launch::ShellArguments &a, LateFailure lateFailure)
+bool DesktopShell::open(const std::string &address, LateFailure lateFailure)
 {
     // No shell is involved: the opener gets the URL as one argument.
     const QUrl url = QUrl::fromEncoded(
-        QByteArray::fromRawData(a.target.data(), static_cast<qsizetype>(a.target.size())),
+        QByteArray::fromRawData(address.data(), static_cast<qsizetype>(address.size())),
         QUrl::StrictMode);
     if (!url.isValid())
         return false;
@@ -37,9 +37,9 @@ bool DesktopShell::execute(const launch::ShellArguments &a, LateFailure lateFail
     opener->setArguments({ QString::fromLatin1(url.toEncoded()) });
     opener->setProcessChannelMode(QProcess::ForwardedChannels);
     opener->setStandardInputFile(QProcess::nullDevice());
-    const auto failed = [lateFailure, target = a.target] {
+    const auto failed = [lateFailure] {
         if (lateFailure)
-            lateFailure(target);
+            lateFailure();
     };
     QObject::connect(opener, &QProcess::finished, opener,
         [opener, failed](int code, QProcess::ExitStatus status) {

@@ -12,7 +12,7 @@ namespace vorlank::ui::qt
 class DesktopShell final : public launch::Shell
 {
 public:
-    bool execute(const launch::ShellArguments &arguments, LateFailure lateFailure) override;
+    bool open(const std::string &address, LateFailure lateFailure) override;
 };
 
 } // namespace vorlank::ui::qt

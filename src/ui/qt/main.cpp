@@ -1,12 +1,15 @@
 #include "appearance.h"
 #include "desktop_shell.h"
-#include "form1_widget.h"
+#include "main_window.h"
 #include "qt_text.h"
 #include "runtime/runtime.h"
+#include "texts/texts.h"
+#include "ui/window_state.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QMessageBox>
+#include <QPushButton>
 
 #include <cstdio>
 #include <cstdlib>
@@ -73,8 +76,9 @@ int refuseTheRest(const QStringList &arguments)
     if (!parser.parse(arguments))
         error = parser.errorText();
     else if (!parser.positionalArguments().isEmpty())
-        error
-            = QStringLiteral("unexpected argument '%1'").arg(parser.positionalArguments().first());
+        error = ui::qt::toQString(texts::unexpectedArgumentBefore)
+            + parser.positionalArguments().first()
+            + ui::qt::toQString(texts::unexpectedArgumentAfter);
     if (error.isEmpty())
         return -1;
     std::fprintf(stderr, "%s: %s\n%s\n", program, qPrintable(error),
@@ -101,13 +105,15 @@ int main(int argc, char *argv[])
 
     runtime::ClockRandom random;
     ui::qt::DesktopShell shell;
-    std::unique_ptr<ui::qt::Form1Widget> window;
+    std::unique_ptr<ui::qt::MainWindow> window;
     try {
-        window = std::make_unique<ui::qt::Form1Widget>(shell, random);
+        window = std::make_unique<ui::qt::MainWindow>(shell, random);
     } catch (const std::exception &e) {
         // Only a damaged build gets here (its embedded inventory does not load): say so plainly.
-        QMessageBox::critical(nullptr, ui::qt::toQString(texts::applicationTitle),
-            ui::qt::toQString(texts::cannotStart) + QString::fromUtf8(e.what()));
+        QMessageBox box(QMessageBox::Critical, ui::qt::toQString(texts::applicationTitle),
+            ui::qt::toQString(ui::cannotStartMessage(e)), QMessageBox::Ok);
+        box.button(QMessageBox::Ok)->setText(ui::qt::toQString(texts::okButton));
+        box.exec();
         return 1;
     }
     window->show();

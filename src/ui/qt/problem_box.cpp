@@ -9,6 +9,7 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QStyle>
 
 #include <algorithm>
@@ -42,6 +43,7 @@ void showProblemBox(QWidget *parent, const QString &message, const QString &deta
     const int room = field->fontMetrics().horizontalAdvance(detail) + 4 * field->height() / 3;
     field->setMinimumWidth(std::min(room, 600));
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok, &box);
+    buttons->button(QDialogButtonBox::Ok)->setText(toQString(texts::okButton));
     QObject::connect(buttons, &QDialogButtonBox::accepted, &box, &QDialog::accept);
 
     auto *layout = new QGridLayout(&box);

@@ -14,9 +14,4 @@ inline QString toQString(std::u16string_view text)
     return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-inline std::u16string toU16(const QString &text)
-{
-    return text.toStdU16String();
-}
-
 } // namespace vorlank::ui::qt

@@ -3,10 +3,11 @@
 #include "appearance.h"
 #include "clickable_label.h"
 #include "qt_text.h"
+#include "texts/texts.h"
+#include "ui/elements.h"
 
 #include <QApplication>
 #include <QGroupBox>
-#include <QHash>
 #include <QIcon>
 #include <QPushButton>
 #include <QRadioButton>
@@ -21,29 +22,23 @@ namespace vorlank::ui::qt
 
 namespace
 {
-QRect pixels(const TwipRect &r)
+QRect pixelRect(const TwipRect &r)
 {
-    return { r.left / twipsPerPixel, r.top / twipsPerPixel, r.width / twipsPerPixel,
-        r.height / twipsPerPixel };
+    return { pixels(r.left), pixels(r.top), pixels(r.width), pixels(r.height) };
 }
 
 QLabel *label(const Element &e, QWidget *parent)
 {
     QLabel *l = e.click == Action::None ? new QLabel(parent) : new ClickableLabel(parent);
-    if (e.kind == Kind::Picture) {
-        const bool first = e.artwork == Artwork::FirstProduct;
-        l->setPixmap(picture(first ? QStringLiteral(":/assets/product1.png")
-                                   : QStringLiteral(":/assets/product2.png")));
-    } else {
+    if (e.kind == Kind::Picture)
+        l->setPixmap(picture(QStringLiteral(":/assets/%1.png").arg(QLatin1StringView(e.asset))));
+    else
         l->setText(toQString(e.caption));
-        l->setWordWrap(e.face == Face::Window);
-    }
-    if (e.face == Face::Character) {
+    const bool paragraph = e.alignment == Alignment::TopLeftWrapped;
+    l->setWordWrap(paragraph && e.kind == Kind::Label);
+    l->setAlignment(paragraph ? Qt::AlignLeft | Qt::AlignTop : Qt::AlignCenter);
+    if (e.face == Face::Character)
         l->setFont(characterFont());
-        l->setAlignment(Qt::AlignCenter);
-    } else {
-        l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    }
     if (e.click != Action::None)
         l->setCursor(Qt::PointingHandCursor);
     return l;
@@ -81,59 +76,45 @@ QWidget *create(const Element &e, QWidget *parent)
     }
     case Kind::Label:
     case Kind::Picture:
-        return label(e, parent);
-    case Kind::TextBlock:
-    case Kind::List:
         break;
     }
-    return nullptr;
+    return label(e, parent);
 }
 } // namespace
 
-Widgets buildWidgets(QWidget *window)
+std::vector<QWidget *> buildWidgets(QWidget *window)
 {
-    window->setObjectName(QStringLiteral("Form1"));
     window->setWindowTitle(toQString(texts::windowTitle));
     window->setWindowIcon(windowIcon());
     window->setFont(windowFont());
-    window->setFixedSize(pixels(clientArea).size());
+    window->setFixedSize(pixelRect(clientArea).size());
 
-    Widgets widgets;
-    QHash<const Element *, QWidget *> built;
+    std::vector<QWidget *> built(elements().size());
     for (const Element &e : elements()) {
-        if (!isShown(e.kind))
-            continue;
-        QWidget *parent = e.container.empty() ? window : built.value(&element(e.container));
+        QWidget *parent = e.container.empty() ? window : built[indexOf(element(e.container))];
         QWidget *w = create(e, parent);
         // The designer's names, for a reader of the widget tree; nothing looks a widget up by one.
         w->setObjectName(QString::fromLatin1(e.name.data(), static_cast<qsizetype>(e.name.size())));
-        w->setGeometry(pixels(e.twips));
+        w->setGeometry(pixelRect(e.twips));
         w->setAccessibleName(toQString(accessibleName(e)));
-        built.insert(&e, w);
-        if (e.click != Action::None)
-            widgets.clickable.emplace_back(w, e.click);
+        built[indexOf(e)] = w;
     }
-    widgets.character = qobject_cast<QLabel *>(built.value(&elementFor(Role::Character)));
-    widgets.prompt = qobject_cast<QLabel *>(built.value(&elementFor(Role::Prompt)));
-    widgets.recognised = qobject_cast<QRadioButton *>(built.value(&elementFor(Role::Recognised)));
+    const auto widget = [&](const Element *e) { return built[indexOf(*e)]; };
 
     // Tab follows the keyboard order, and its first control takes the focus; labels and pictures
     // take none.
     const std::span<const Element *const> keyboard = keyboardOrder();
     for (std::size_t i = 1; i < keyboard.size(); ++i)
-        QWidget::setTabOrder(built.value(keyboard[i - 1]), built.value(keyboard[i]));
-    for (const Element *e : keyboard)
-        if (e->kind == Kind::OptionButton)
-            widgets.answers.push_back(qobject_cast<QRadioButton *>(built.value(e)));
+        QWidget::setTabOrder(widget(keyboard[i - 1]), widget(keyboard[i]));
     // Stacked as in a dialog, earlier above later: the rectangle of 认识 reaches into that of
     // 不认识, over the left of its circle, and the widget on top takes every click in its
     // rectangle: 不认识, whose text lies further right, lies on top, so each circle takes its own
     // clicks.
     const std::span<const Element *const> stacking = stackingOrder();
     std::for_each(
-        stacking.rbegin(), stacking.rend(), [&](const Element *e) { built.value(e)->raise(); });
-    built.value(keyboard.front())->setFocus();
-    return widgets;
+        stacking.rbegin(), stacking.rend(), [&](const Element *e) { widget(e)->raise(); });
+    widget(keyboard.front())->setFocus();
+    return built;
 }
 
 } // namespace vorlank::ui::qt

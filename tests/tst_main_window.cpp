@@ -1,9 +1,9 @@
 #include "fakes.h"
-#include "quiz/quiz.h"
 #include "ui/qt/appearance.h"
 #include "ui/qt/desktop_shell.h"
-#include "ui/qt/form1_widget.h"
+#include "ui/qt/main_window.h"
 #include "ui/qt/qt_text.h"
+#include "ui/window_state.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
@@ -77,21 +77,46 @@ int inkRows(const QImage &image)
 }
 } // namespace
 
-class Form1Test : public QObject
+class MainWindowTest : public QObject
 {
     Q_OBJECT
     RecordingShell shell;
-    ScriptedRandom random { { 0.1f, 0.4f, 0.7f, 0.9f } };
-    std::unique_ptr<ui::qt::Form1Widget> form;
+    std::vector<float> draws { 0.1f, 0.4f, 0.7f, 0.9f };
+    ScriptedRandom random { draws };
+    std::unique_ptr<ui::qt::MainWindow> form;
 
-    template <typename W = QWidget> W *element(const char *name) const
+    // The control a screen reader reads by `name`, or whose name starts with it (a paragraph's).
+    template <typename W = QWidget> W *control(const QString &name, QWidget *in = nullptr) const
     {
-        auto *w = form->findChild<W *>(QLatin1String(name));
-        if (!w)
-            qFatal("no element %s", name);
-        return w;
+        QWidget *found = nullptr;
+        for (QWidget *w : (in ? in : form.get())->findChildren<QWidget *>()) {
+            if (!w->accessibleName().startsWith(name))
+                continue;
+            if (found)
+                qFatal("two controls named %s", qPrintable(name));
+            found = w;
+        }
+        if (!qobject_cast<W *>(found))
+            qFatal("no control named %s", qPrintable(name));
+        return qobject_cast<W *>(found);
     }
-    QString label(const char *name) const { return element<QLabel>(name)->text(); }
+    // The labels whose text the test run changes: the prompt and the character on show.
+    QLabel *prompt() const { return labels().first; }
+    QLabel *character() const { return labels().second; }
+    std::pair<QLabel *, QLabel *> labels() const
+    {
+        QLabel *big = nullptr;
+        QLabel *beside = nullptr;
+        for (QLabel *l : form->findChildren<QLabel *>()) {
+            if (l->font().pointSize() == 72)
+                big = l;
+            else if (l->text().startsWith(QStringLiteral("第")))
+                beside = l;
+        }
+        if (!big || !beside)
+            qFatal("no prompt or character on show");
+        return { beside, big };
+    }
 
     // Dismisses the end message once it is up, remembering its title and text.
     void dismissEndMessageWhenShown(QString *title, QString *text)
@@ -181,8 +206,9 @@ private slots:
 
     void init()
     {
-        shell.calls.clear();
-        form = std::make_unique<ui::qt::Form1Widget>(shell, random);
+        shell.opened.clear();
+        random = ScriptedRandom(draws);
+        form = std::make_unique<ui::qt::MainWindow>(shell, random);
         form->show();
         QVERIFY(QTest::qWaitForWindowExposed(form.get()));
         form->activateWindow();
@@ -192,48 +218,51 @@ private slots:
     void startsWithTitleCharacterPromptAndNothingSelected()
     {
         QCOMPARE(form->windowTitle(), QStringLiteral("Vorlank1.0版"));
-        QCOMPARE(label("Label2"), QStringLiteral("人"));
-        QCOMPARE(label("Label3"), QStringLiteral("第1个字："));
-        QVERIFY(!element<QRadioButton>("Option1(0)")->isChecked());
-        QVERIFY(!element<QRadioButton>("Option1(1)")->isChecked());
-        QCOMPARE(QApplication::focusWidget(), element("Command4"));
+        QCOMPARE(character()->text(), QStringLiteral("人"));
+        QCOMPARE(prompt()->text(), QStringLiteral("第1个字："));
+        QVERIFY(!control<QRadioButton>(QStringLiteral("认识"))->isChecked());
+        QVERIFY(!control<QRadioButton>(QStringLiteral("不认识"))->isChecked());
+        QCOMPARE(QApplication::focusWidget(), control(QStringLiteral("开始测试")));
         QCOMPARE(form->size(), QSize(621, 403));
         QCOMPARE(form->minimumSize(), form->maximumSize()); // fixed size
-        QCOMPARE(element<QLabel>("Label2")->accessibleName(), QStringLiteral("人"));
-        QCOMPARE(element("Command4")->nextInFocusChain(), element("Command3"));
-        QCOMPARE(element("Command3")->nextInFocusChain(), element("Command1"));
+        QCOMPARE(character()->accessibleName(), QStringLiteral("人"));
+        QCOMPARE(control(QStringLiteral("开始测试"))->nextInFocusChain(),
+            control(QStringLiteral("提交")));
+        QCOMPARE(control(QStringLiteral("提交"))->nextInFocusChain(),
+            control(QStringLiteral("查询此字")));
     }
 
     void everyElementSitsAtItsTwipRectangle_data()
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QRect>("twips");
-        const QList<std::pair<const char *, QRect>> table = {
-            { "Frame1", { 240, 3360, 2775, 855 } },
-            { "Option1(1)", { 1320, 360, 1215, 375 } },
-            { "Option1(0)", { 240, 360, 1215, 375 } },
-            { "Command1", { 3120, 2280, 1335, 855 } },
-            { "Frame2", { 240, 4440, 4215, 1455 } },
-            { "Label4", { 120, 360, 3855, 855 } },
-            { "Command3", { 3120, 3480, 1335, 735 } },
-            { "Command4", { 3120, 1560, 1335, 615 } },
-            { "Frame3", { 4560, 120, 4575, 5775 } },
-            { "Label5", { 2400, 240, 1935, 2295 } },
-            { "Label6", { 960, 2640, 3375, 3015 } },
-            { "Image1", { 120, 240, 2160, 2160 } },
-            { "Image2", { 120, 2640, 750, 750 } },
-            { "Label1", { 120, 120, 4335, 1095 } },
-            { "Label2", { 1200, 1560, 1815, 1575 } },
-            { "Label3", { 120, 1560, 855, 255 } },
+        const QList<std::pair<const char16_t *, QRect>> table = {
+            { u"是否认识", { 240, 3360, 2775, 855 } },
+            { u"不认识", { 1320, 360, 1215, 375 } },
+            { u"认识", { 240, 360, 1215, 375 } },
+            { u"查询此字", { 3120, 2280, 1335, 855 } },
+            { u"说明", { 240, 4440, 4215, 1455 } },
+            { u"如果你不确定是否认识，", { 120, 360, 3855, 855 } },
+            { u"提交", { 3120, 3480, 1335, 735 } },
+            { u"开始测试", { 3120, 1560, 1335, 615 } },
+            { u"我的其他软件：", { 4560, 120, 4575, 5775 } },
+            { u"《拼音小达人》", { 2400, 240, 1935, 2295 } },
+            { u"《笔顺练字帖》", { 960, 2640, 3375, 3015 } },
+            { u"拼音小达人", { 120, 240, 2160, 2160 } },
+            { u"笔顺练字帖", { 120, 2640, 750, 750 } },
+            { u"本软件虽然小，", { 120, 120, 4335, 1095 } },
+            { u"人", { 1200, 1560, 1815, 1575 } },
+            { u"第1个字：", { 120, 1560, 855, 255 } },
         };
         for (const auto &[name, twips] : table)
-            QTest::newRow(name) << QString::fromLatin1(name) << twips;
+            QTest::newRow(qPrintable(QString::fromUtf16(name)))
+                << QString::fromUtf16(name) << twips;
     }
     void everyElementSitsAtItsTwipRectangle()
     {
         QFETCH(QString, name);
         QFETCH(QRect, twips);
-        const QWidget *w = element(name.toLatin1().constData());
+        const QWidget *w = control(name);
         QCOMPARE(w->geometry(),
             QRect(twips.x() / 15, twips.y() / 15, twips.width() / 15, twips.height() / 15));
         QVERIFY(w->isVisible());
@@ -279,87 +308,79 @@ private slots:
 
     void captionsReadAsDesigned()
     {
-        QCOMPARE(element<QPushButton>("Command4")->text(), QStringLiteral("开始测试"));
-        QCOMPARE(element<QPushButton>("Command3")->text(), QStringLiteral("提交"));
-        QCOMPARE(element<QPushButton>("Command1")->text(), QStringLiteral("查询此字"));
-        QCOMPARE(element<QGroupBox>("Frame1")->title(), QStringLiteral("是否认识"));
-        QCOMPARE(element<QGroupBox>("Frame2")->title(), QStringLiteral("说明"));
-        QCOMPARE(element<QGroupBox>("Frame3")->title(), QStringLiteral("我的其他软件："));
-        QVERIFY(label("Label1").startsWith(QStringLiteral("本软件虽然小，")));
-        QVERIFY(label("Label1").endsWith(QStringLiteral("你的识字量将会更加准确！")));
-        QVERIFY(label("Label4").startsWith(QStringLiteral("如果你不确定是否认识，")));
-        QVERIFY(label("Label5").endsWith(QStringLiteral("\n\n")));
-        QCOMPARE(label("Label6").count(QLatin1Char('\n')), 3); // two paragraphs, two line breaks
-        QCOMPARE(element<QLabel>("Image1")->pixmap().size(), QSize(144, 144));
-        QCOMPARE(element<QLabel>("Image2")->pixmap().size(), QSize(50, 50));
-        for (const QWidget *w : form->findChildren<QWidget *>())
-            if (qobject_cast<const QPushButton *>(w) || qobject_cast<const QRadioButton *>(w))
-                QVERIFY(!w->accessibleName().isEmpty());
+        for (const char16_t *name : { u"开始测试", u"提交", u"查询此字" })
+            QCOMPARE(
+                control<QPushButton>(QString::fromUtf16(name))->text(), QString::fromUtf16(name));
+        for (const char16_t *name : { u"是否认识", u"说明", u"我的其他软件：" })
+            QCOMPARE(
+                control<QGroupBox>(QString::fromUtf16(name))->title(), QString::fromUtf16(name));
+        const auto text = [this](const char16_t *name) {
+            return control<QLabel>(QString::fromUtf16(name))->text();
+        };
+        QVERIFY(text(u"本软件虽然小，").endsWith(QStringLiteral("你的识字量将会更加准确！")));
+        QVERIFY(text(u"《拼音小达人》").endsWith(QStringLiteral("\n\n")));
+        QCOMPARE(text(u"《笔顺练字帖》").count(QLatin1Char('\n')), 3); // two paragraphs, two breaks
+        QCOMPARE(control<QLabel>(QStringLiteral("拼音小达人"))->pixmap().size(), QSize(144, 144));
+        QCOMPARE(control<QLabel>(QStringLiteral("笔顺练字帖"))->pixmap().size(), QSize(50, 50));
     }
 
-    void aWholeTestTakenWithTheMouse()
+    // What the window draws is the view of a twin of its state, given the same clicks: every
+    // title, prompt, character and chosen answer, and every address handed over.
+    void theWindowDrawsTheViewOfEveryClick()
     {
-        auto *start = element<QPushButton>("Command4");
-        auto *submit = element<QPushButton>("Command3");
-        auto *yes = element<QRadioButton>("Option1(0)");
-        auto *no = element<QRadioButton>("Option1(1)");
-        QTest::mouseClick(start, Qt::LeftButton);
-        const QString test = toQString(form->handlers().testState().testString);
-        QCOMPARE(label("Label2"), test.left(1));
-        QTest::mouseClick(yes, Qt::LeftButton);
-        QVERIFY(yes->isChecked());
-        QTest::mouseClick(no, Qt::LeftButton);
-        QVERIFY(no->isChecked() && !yes->isChecked()); // mutually exclusive
-        QTest::mouseClick(submit, Qt::LeftButton);
-        QCOMPARE(form->windowTitle(), QStringLiteral("你认识0个字！"));
-        QCOMPARE(label("Label3"), QStringLiteral("第2个字"));
-        QTest::mouseClick(yes, Qt::LeftButton);
-        for (int p = 3; p <= 91; ++p) {
-            QTest::mouseClick(submit, Qt::LeftButton);
-            QCOMPARE(form->windowTitle(), QStringLiteral("你认识%1个字！").arg(74 * (p - 2)));
-            QCOMPARE(label("Label2"), test.mid(p - 1, 1));
+        ScriptedRandom twinRandom(draws);
+        ui::WindowState twin(twinRandom);
+        const QList<std::pair<const char16_t *, ui::Action>> clicks
+            = { { u"提交", ui::Action::SubmitAnswer }, { u"查询此字", ui::Action::LookupCharacter },
+                  { u"开始测试", ui::Action::DrawTest },
+                  { u"不认识", ui::Action::ChooseNotRecognised },
+                  { u"提交", ui::Action::SubmitAnswer }, { u"认识", ui::Action::ChooseRecognised },
+                  { u"查询此字", ui::Action::LookupCharacter },
+                  { u"拼音小达人", ui::Action::OpenFirstProduct },
+                  { u"《拼音小达人》", ui::Action::OpenFirstProduct },
+                  { u"笔顺练字帖", ui::Action::OpenSecondProduct },
+                  { u"《笔顺练字帖》", ui::Action::OpenSecondProduct } };
+        std::vector<std::string> addresses;
+        const auto compare = [&](const ui::View &view) {
+            QCOMPARE(form->windowTitle(), toQString(view.title));
+            QCOMPARE(prompt()->text(), toQString(view.texts[0].text));
+            QCOMPARE(character()->text(), toQString(view.texts[1].text));
             // What a screen reader says is the character on show.
-            QCOMPARE(
-                QAccessible::queryAccessibleInterface(element("Label2"))->text(QAccessible::Name),
-                test.mid(p - 1, 1));
-            QCOMPARE(label("Label3"), QStringLiteral("第%1个字").arg(p));
+            QCOMPARE(QAccessible::queryAccessibleInterface(character())->text(QAccessible::Name),
+                toQString(view.texts[1].text));
+            for (const char16_t *answer : { u"认识", u"不认识" })
+                QCOMPARE(control<QRadioButton>(QString::fromUtf16(answer))->isChecked(),
+                    view.checked && view.checked->caption == answer);
+            if (!view.address.empty())
+                addresses.push_back(view.address);
+            QCOMPARE(shell.opened, addresses);
+        };
+        for (int round = 0; round < 2; ++round) {
+            for (const auto &[name, action] : clicks) {
+                QTest::mouseClick(control(QString::fromUtf16(name)), Qt::LeftButton);
+                compare(twin.click(action));
+            }
+        }
+        for (int p = 3; p <= 91; ++p) {
+            QTest::mouseClick(control(QStringLiteral("提交")), Qt::LeftButton);
+            compare(twin.click(ui::Action::SubmitAnswer));
         }
         QString boxTitle;
         QString boxText;
         dismissEndMessageWhenShown(&boxTitle, &boxText);
-        QTest::mouseClick(submit, Qt::LeftButton);
+        QTest::mouseClick(control(QStringLiteral("提交")), Qt::LeftButton);
+        const ui::View ended = twin.click(ui::Action::SubmitAnswer);
+        compare(ended);
         QCOMPARE(boxTitle, QStringLiteral("Vorlank"));
-        QCOMPARE(boxText, QStringLiteral("测试完毕！你认识6660个字！"));
-        QCOMPARE(form->windowTitle(), QStringLiteral("你认识6660个字！"));
+        QCOMPARE(boxText, toQString(ended.box->message));
         QCOMPARE(QApplication::topLevelWidgets().size(), 1);
         QCOMPARE(QApplication::activeModalWidget(), nullptr);
-    }
-
-    void launchElementsHandOverTheirAddresses()
-    {
-        QTest::mouseClick(element("Command1"), Qt::LeftButton);
-        QCOMPARE(shell.calls.size(), 1U);
-        QVERIFY(shell.calls[0].target.find("wd=%C8%CB&") != std::string::npos);
-        QTest::mouseClick(element("Command4"), Qt::LeftButton);
-        QTest::mouseClick(element("Command1"), Qt::LeftButton);
-        QVERIFY(QByteArray::fromStdString(shell.calls[1].target)
-                    .contains("wd="
-                        + QByteArray::fromStdString(
-                            runtime::encodeGbk(label("Label2").toStdU16String()))
-                              .toPercentEncoding()
-                        + "&"));
-        for (const char *name : { "Image1", "Label5", "Image2", "Label6" })
-            QTest::mouseClick(element(name), Qt::LeftButton);
-        QCOMPARE(shell.calls.size(), 6U);
-        QCOMPARE(shell.calls[2].target, shell.calls[3].target);
-        QCOMPARE(shell.calls[4].target, shell.calls[5].target);
-        QVERIFY(shell.calls[2].target != shell.calls[4].target);
     }
 
     // The character on show is drawn large, with ink, in the middle of its box.
     void theBigCharacterHasInkInTheMiddleOfItsBox()
     {
-        const QLabel *big = element<QLabel>("Label2");
+        const QLabel *big = character();
         QCOMPARE(big->font().pointSize(), 72);
         QCOMPARE(big->font().weight(), QFont::Normal);
         const QImage shot = form->grab(big->geometry()).toImage();
@@ -402,19 +423,19 @@ private slots:
     void theEndMessageIsChineseWhateverTheLocale()
     {
         QCOMPARE(QLocale::system().language(), QLocale::C);
-        element<QRadioButton>("Option1(0)")->click();
-        element<QPushButton>("Command4")->click();
+        control<QRadioButton>(QStringLiteral("认识"))->click();
+        control<QPushButton>(QStringLiteral("开始测试"))->click();
         for (int i = 0; i < 90; ++i)
-            element<QPushButton>("Command3")->click();
+            control<QPushButton>(QStringLiteral("提交"))->click();
         BoxSeen seen;
         dismissBoxWhenShown(&seen);
-        element<QPushButton>("Command3")->click();
+        control<QPushButton>(QStringLiteral("提交"))->click();
         QCOMPARE(seen.text, QStringLiteral("测试完毕！你认识6734个字！"));
         QVERIFY2(isSimplifiedChineseFace(seen.family), qPrintable(seen.family));
         QCOMPARE(seen.button, QStringLiteral("确定"));
         for (const QWidget *w : form->findChildren<QWidget *>())
             QVERIFY2(isSimplifiedChineseFace(QFontInfo(w->font()).family()),
-                qPrintable(w->objectName() + QLatin1Char(' ') + QFontInfo(w->font()).family()));
+                qPrintable(w->accessibleName() + QLatin1Char(' ') + QFontInfo(w->font()).family()));
     }
 
     // The layout was drawn for SimSun's 12-pixel lines: with the window's face every text fits
@@ -429,7 +450,7 @@ private slots:
                 = l->wordWrap() ? l->heightForWidth(l->width()) : QFontInfo(l->font()).pixelSize();
             QVERIFY2(needed <= l->height(),
                 qPrintable(QStringLiteral("%1 needs %2 px, has %3")
-                               .arg(l->objectName())
+                               .arg(l->accessibleName().left(8))
                                .arg(needed)
                                .arg(l->height())));
             if (!l->wordWrap())
@@ -452,7 +473,7 @@ private slots:
                 const QRect r = child->geometry();
                 QVERIFY2(inside.contains(r) && !title.intersects(r),
                     qPrintable(QStringLiteral("%1 at %2,%3 outside %4,%5 %6x%7")
-                                   .arg(child->objectName())
+                                   .arg(child->accessibleName().left(8))
                                    .arg(r.x())
                                    .arg(r.y())
                                    .arg(inside.x())
@@ -465,11 +486,12 @@ private slots:
 
     void enterPressesTheFocusedButtonAndTheIconHasTheWindowSizes()
     {
-        QCOMPARE(QApplication::focusWidget(), element("Command4"));
+        QCOMPARE(QApplication::focusWidget(), control(QStringLiteral("开始测试")));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-        QCOMPARE(form->handlers().testState().currentIndex, 1);
-        element<QRadioButton>("Option1(0)")->setChecked(true);
-        element("Command3")->setFocus();
+        QCOMPARE(prompt()->text(), QStringLiteral("第1个字："));
+        QVERIFY(character()->text() != QStringLiteral("人"));
+        control<QRadioButton>(QStringLiteral("认识"))->click();
+        control(QStringLiteral("提交"))->setFocus();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Enter);
         QCOMPARE(form->windowTitle(), QStringLiteral("你认识74个字！"));
 
@@ -479,12 +501,12 @@ private slots:
         QVERIFY(sizes.contains(QSize(32, 32)));
     }
 
-    // The shared table of keyboard-only answers, each on a fresh window.
-    void keyboardOnlyAnswers_data()
+    // The shared table of user journeys, each on a fresh window.
+    void journeys_data()
     {
-        QTest::addColumn<QStringList>("keys");
-        QTest::addColumn<QString>("title");
-        QFile table(QStringLiteral(VORLANK_TESTS_DIR "/keyboard_answers.txt"));
+        QTest::addColumn<QStringList>("actions");
+        QTest::addColumn<QString>("expected");
+        QFile table(QStringLiteral(VORLANK_TESTS_DIR "/journeys.txt"));
         QVERIFY(table.open(QIODevice::ReadOnly | QIODevice::Text));
         for (const QString &line : QString::fromUtf8(table.readAll()).split(QLatin1Char('\n'))) {
             const QStringList parts = line.split(QStringLiteral(" | "));
@@ -492,22 +514,33 @@ private slots:
                 QTest::newRow(qPrintable(parts[0])) << parts[0].split(QLatin1Char(' ')) << parts[1];
         }
     }
-    void keyboardOnlyAnswers()
+    void journeys()
     {
-        QFETCH(QStringList, keys);
-        QFETCH(QString, title);
+        QFETCH(QStringList, actions);
+        QFETCH(QString, expected);
         const QHash<QString, Qt::Key> named = { { QStringLiteral("space"), Qt::Key_Space },
             { QStringLiteral("Tab"), Qt::Key_Tab }, { QStringLiteral("Return"), Qt::Key_Return },
             { QStringLiteral("Left"), Qt::Key_Left }, { QStringLiteral("Right"), Qt::Key_Right },
             { QStringLiteral("Up"), Qt::Key_Up }, { QStringLiteral("Down"), Qt::Key_Down } };
-        for (QString key : keys) {
-            const bool shift = key.startsWith(QStringLiteral("shift+"));
-            key.remove(QStringLiteral("shift+"));
-            QVERIFY2(named.contains(key), qPrintable(key));
-            QTest::keyClick(QApplication::focusWidget(), named.value(key),
+        BoxSeen seen;
+        const auto watch = watchForBoxes(&seen);
+        for (QString action : actions) {
+            if (action.front().unicode() >= 0x80) { // a click on the control of that name
+                const QStringList repeat = action.split(QChar(u'×'));
+                for (int i = 0; i < repeat.value(1, QStringLiteral("1")).toInt(); ++i)
+                    QTest::mouseClick(control(repeat[0]), Qt::LeftButton);
+                continue;
+            }
+            const bool shift = action.startsWith(QStringLiteral("shift+"));
+            action.remove(QStringLiteral("shift+"));
+            QVERIFY2(named.contains(action), qPrintable(action));
+            QTest::keyClick(QApplication::focusWidget(), named.value(action),
                 shift ? Qt::ShiftModifier : Qt::NoModifier);
         }
-        QCOMPARE(form->windowTitle(), title);
+        QTRY_COMPARE(expected.startsWith(QStringLiteral("box "))
+                ? QStringLiteral("box ") + seen.text
+                : QStringLiteral("title ") + form->windowTitle(),
+            expected);
     }
 
     // The Qt hand-over reports a desktop that cannot open the address; the user gets it to copy,
@@ -517,7 +550,7 @@ private slots:
         shell.opens = false;
         BoxSeen seen;
         dismissBoxWhenShown(&seen);
-        element<QPushButton>("Command1")->click();
+        control<QPushButton>(QStringLiteral("查询此字"))->click();
         shell.opens = true;
         QCOMPARE(seen.title, QStringLiteral("Vorlank"));
         QVERIFY2(seen.text.endsWith(
@@ -566,16 +599,16 @@ private slots:
         qputenv("PATH", QFile::encodeName(dir.path()) + ':' + path);
 
         ui::qt::DesktopShell desktop;
-        ui::qt::Form1Widget window(desktop, random);
-        window.show();
+        form = std::make_unique<ui::qt::MainWindow>(desktop, random);
+        form->show();
         BoxSeen seen;
         const auto watch = watchForBoxes(&seen);
         QElapsedTimer clock;
         clock.start();
-        window.findChild<QPushButton *>(QStringLiteral("Command1"))->click();
-        window.findChild<QPushButton *>(QStringLiteral("Command4"))->click();
+        control<QPushButton>(QStringLiteral("查询此字"))->click();
+        control<QPushButton>(QStringLiteral("开始测试"))->click();
         QVERIFY2(clock.elapsed() < 500, qPrintable(QString::number(clock.elapsed())));
-        QCOMPARE(window.handlers().testState().currentIndex, 1);
+        QVERIFY(character()->text() != QStringLiteral("人"));
         QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(dir.filePath(QStringLiteral("ended"))), 10000);
         QFile opened(dir.filePath(QStringLiteral("opened")));
         QVERIFY(opened.open(QIODevice::ReadOnly));
@@ -593,23 +626,24 @@ private slots:
         qputenv("PATH", path);
     }
 
-    // A failure inside a handler is shown, and the window carries on.
-    void aFailingHandlerIsReportedAndTheWindowCarriesOn()
+    // A failure inside a click is shown in the window's box, and the window carries on.
+    void aFailingClickIsReportedAndTheWindowCarriesOn()
     {
         FailingRandom failing;
-        ui::qt::Form1Widget broken(shell, failing);
-        broken.show();
+        form = std::make_unique<ui::qt::MainWindow>(shell, failing);
+        form->show();
         BoxSeen seen;
         dismissBoxWhenShown(&seen);
-        broken.findChild<QPushButton *>(QStringLiteral("Command4"))->click();
+        control<QPushButton>(QStringLiteral("开始测试"))->click();
         QCOMPARE(seen.title, QStringLiteral("Vorlank"));
         QVERIFY2(seen.text.contains(QStringLiteral("overflow")), qPrintable(seen.text));
         QVERIFY(seen.problem);
-        broken.findChild<QPushButton *>(QStringLiteral("Command1"))->click();
-        QCOMPARE(shell.calls.size(), 1U);
-        QCOMPARE(broken.windowTitle(), QStringLiteral("Vorlank1.0版"));
+        QCOMPARE(seen.button, QStringLiteral("确定"));
+        control<QPushButton>(QStringLiteral("查询此字"))->click();
+        QCOMPARE(shell.opened.size(), 1U);
+        QCOMPARE(form->windowTitle(), QStringLiteral("Vorlank1.0版"));
     }
 };
 
-QTEST_MAIN(Form1Test)
-#include "tst_form1.moc"
+QTEST_MAIN(MainWindowTest)
+#include "tst_main_window.moc"
