@@ -1,7 +1,7 @@
 // Another program's windows as the Wine test needs them, on the Windows side of Wine.
 //   window_probe.exe names TITLE: what a screen reader hears in the top-level window titled
 //     TITLE, through Microsoft Active Accessibility: each control's name and where it lies on
-//     the screen (left, top, width, height), one per line in UTF-8.
+//     the screen (left, top, width, height), one per line in UTF-8, line breaks as spaces.
 //   window_probe.exe activate PART: makes the first visible top-level window whose title holds
 //     PART the active one, as a click on it or Alt+Tab would (the window manager's part, which
 //     the test's bare X server lacks).
@@ -42,7 +42,10 @@ BOOL CALLBACK describe(HWND control, LPARAM /*unused*/)
     self.lVal = CHILDID_SELF;
     BSTR name = nullptr;
     accessible->get_accName(self, &name);
-    const std::wstring text = name ? std::wstring(name, SysStringLen(name)) : std::wstring();
+    std::wstring text = name ? std::wstring(name, SysStringLen(name)) : std::wstring();
+    // One control a line: a paragraph's line breaks read as spaces.
+    for (wchar_t &c : text)
+        c = c == L'\r' || c == L'\n' ? L' ' : c;
     RECT r {};
     GetWindowRect(control, &r);
     std::printf("%s\t%ld,%ld,%ld,%ld\n", utf8(text).c_str(), r.left, r.top, r.right - r.left,

@@ -48,8 +48,8 @@ chmod +x "$recorder/xdg-open"
 opened="$recorder/opened"
 
 # Starts the program afresh at $1 dpi under locale $2, with $3 added to WINEDLLOVERRIDES, and
-# sets $window, $dpi and the element centres. Without a window manager the X window is the
-# client area. Wine itself, started over and over, now and then comes up without a window (once in
+# sets $window, $dpi and the centres of the controls, found by the names a screen reader reads.
+# Without a window manager the X window is the client area. Wine itself, started over and over, now and then comes up without a window (once in
 # about a hundred starts here): that start is reported with what was running, and made again.
 start_program() {
     dpi=$1
@@ -69,15 +69,21 @@ start_program() {
     done
     [ -n "$window" ] || { fail "no window titled Vorlank1.0版 at $dpi dpi under $2"; finish; exit 1; }
     sleep 1
-    # Centres of the elements, from their twips (window rectangle: left, top, width, height).
-    start=$(centre 3120 1560 1335 615) submit=$(centre 3120 3480 1335 735)
-    lookup=$(centre 3120 2280 1335 855) recognised=$(centre 480 3720 400 375)
-    unrecognised=$(centre 1560 3720 600 375)
-    image1=$(centre 4680 360 2160 2160) label5=$(centre 6960 360 1935 800)
-    image2=$(centre 4680 2760 750 750) label6=$(centre 5520 2760 3375 800)
+    controls=$(accessible "$build" 'Vorlank1.0版')
+    origin=$(xdotool getwindowgeometry "$window" | sed -n 's/.*Position: \([0-9]*\),\([0-9]*\).*/\1 \2/p')
+    start=$(locate 开始测试) submit=$(locate 提交) lookup=$(locate 查询此字)
+    recognised=$(locate 认识) unrecognised=$(locate 不认识)
+    image1=$(locate 拼音小达人) label5=$(locate 《拼音小达人》) image2=$(locate 笔顺练字帖)
+    label6=$(locate 《笔顺练字帖》)
+}
+# The centre, in the window's own pixels, of the control a screen reader reads as $1 (or whose
+# name starts so, as a paragraph's does).
+locate() {
+    echo "$controls" | awk -F '\t' -v name="$1" -v origin="$origin" '
+        index($1, name) == 1 { split($2, r, ","); split(origin, o, " ")
+            print int(r[1] + r[3] / 2) - o[1], int(r[2] + r[4] / 2) - o[2]; exit }'
 }
 px() { echo $((($1 * dpi + 720) / 1440)); } # twips to pixels, rounded as MulDiv rounds
-centre() { echo "$(px $(($1 + $3 / 2))) $(px $(($2 + $4 / 2)))"; }
 click() { xdotool mousemove --window "$window" "$1" "$2" click 1; }
 title() { xdotool getwindowname "$window"; }
 # The title once it reads $1, or as it stands after 10 s: the window takes input in its own time.
@@ -313,15 +319,35 @@ if python3 "$here/wine_storm.py" "$window" "$opened" "$seed" 2000 \
     lookup=$(echo $lookup | tr ' ' ,) yes=$(echo $recognised | tr ' ' ,) \
     no=$(echo $unrecognised | tr ' ' ,); then pass; else fail "the storm (VORLANK_STORM_SEED=$seed)"; fi
 
-# The keyboard alone, on fresh windows: the table the Linux window's test runs too.
-grep -v '^#' "$here/keyboard_answers.txt" > "$scratch/keyboard_answers"
-while IFS='|' read -r keys answer; do
+# The users' journeys, on fresh windows: the table the Linux window's and the page's tests run too.
+grep -v '^#' "$here/journeys.txt" > "$scratch/journeys"
+while IFS='|' read -r actions expected; do
     start_program 96 zh_CN.UTF-8
-    # shellcheck disable=SC2086
-    xdotool windowfocus --sync "$window" key --delay 50 $keys
-    answer=${answer# }
-    expect "$(title_once "$answer")" "$answer" "the keys $keys"
-done < "$scratch/keyboard_answers"
+    # One burst, as a user types and clicks: each key with a short pause, as in the other tests.
+    # shellcheck disable=SC2046
+    xdotool windowfocus --sync "$window" $(for action in $actions; do
+        case $action in
+        [a-zA-Z]*) echo key --delay 50 "$action" ;;
+        *)
+            name=${action%%×*}
+            [ "$name" = "$action" ] && times=1 || times=${action#*×}
+            for _ in $(seq "$times"); do
+                echo mousemove --window "$window" $(locate "$name") click --delay 0 1
+            done
+            ;;
+        esac
+    done)
+    expected=${expected# }
+    case $expected in
+    title\ *) expect "$(title_once "${expected#title }")" "${expected#title }" "the journey $actions" ;;
+    box\ *)
+        box=$(find_window '^Vorlank$' 10)
+        expect "$(accessible "$build" Vorlank | cut -f1 | grep -cx "${expected#box }")" 1 \
+            "the box after the journey $actions"
+        [ -z "$box" ] || xdotool windowfocus --sync "$box" key Return
+        ;;
+    esac
+done < "$scratch/journeys"
 
 # At 144 dpi the window scales its twips, its faces and its character with the display. The
 # first key press lands on 开始测试: Enter draws a test, which the answer then counts in.

@@ -1,4 +1,4 @@
-// Twips to pixels at a window's DPI, and the frame around a client area.
+// A window's DPI, and the frame around a client area.
 #pragma once
 
 #include <windows.h>
@@ -11,12 +11,5 @@ UINT dpiOf(HWND hwnd);
 
 // The window rectangle, frame included, around a client area of the given size at `dpi`.
 RECT frameFor(HWND hwnd, int clientWidth, int clientHeight, UINT dpi);
-
-// `twips` in pixels at `dpi`.
-inline int scaled(int twips, UINT dpi)
-{
-    constexpr int twipsPerInch = 1440;
-    return MulDiv(twips, static_cast<int>(dpi), twipsPerInch);
-}
 
 } // namespace vorlank::ui::win32

@@ -53,9 +53,10 @@ Font createFont(const FaceSpec &face, UINT dpi)
         CLEARTYPE_QUALITY, DEFAULT_PITCH | FF_DONTCARE, installedFamily(face).c_str()));
 }
 
-Bitmap loadPicture(HINSTANCE instance, int id)
+Bitmap loadPicture(HINSTANCE instance, std::string_view asset)
 {
-    HRSRC found = FindResourceW(instance, MAKEINTRESOURCEW(id), RT_RCDATA);
+    const std::wstring name(asset.begin(), asset.end()); // ASCII; resource names match any case
+    HRSRC found = FindResourceW(instance, name.c_str(), RT_RCDATA);
     const DWORD size = found ? SizeofResource(instance, found) : 0;
     const void *data = size ? LockResource(LoadResource(instance, found)) : nullptr;
     if (!data)

@@ -8,6 +8,7 @@
 
 #include <memory>
 #include <string>
+#include <string_view>
 #include <type_traits>
 
 namespace vorlank::ui::win32
@@ -25,7 +26,8 @@ std::wstring installedFamily(const FaceSpec &face);
 // The face for a window at `dpi`, regular weight, GB2312 character set.
 Font createFont(const FaceSpec &face, UINT dpi);
 
-// The GIF picture of RCDATA resource `id`, decoded by OLE; null when it cannot be decoded.
-Bitmap loadPicture(HINSTANCE instance, int id);
+// The GIF picture of the RCDATA resource named `asset`, decoded by OLE; null when it cannot be
+// decoded.
+Bitmap loadPicture(HINSTANCE instance, std::string_view asset);
 
 } // namespace vorlank::ui::win32

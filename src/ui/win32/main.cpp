@@ -1,5 +1,5 @@
 // The Windows program: one window, its dialog keys, and the message loop.
-#include "form1_window.h"
+#include "main_window.h"
 #include "runtime/runtime.h"
 #include "texts/texts.h"
 #include "wide_text.h"
@@ -26,7 +26,7 @@ int WINAPI wWinMain(
     int status = 0;
     try {
         vorlank::ui::win32::WindowsShell shell;
-        vorlank::ui::win32::Form1Window window(hInstance, shell, random);
+        vorlank::ui::win32::MainWindow window(hInstance, shell, random);
         window.show(nShowCmd);
         MSG message;
         while (GetMessageW(&message, nullptr, 0, 0) > 0) {
@@ -39,9 +39,8 @@ int WINAPI wWinMain(
         status = static_cast<int>(message.wParam);
     } catch (const std::exception &e) {
         // Only a damaged build gets here (its embedded inventory does not load): say so plainly.
-        const std::string what = e.what();
-        const std::wstring text = vorlank::ui::win32::wide(vorlank::texts::cannotStart)
-            + std::wstring(what.begin(), what.end());
+        const std::wstring text
+            = vorlank::ui::win32::wideString(vorlank::ui::cannotStartMessage(e));
         MessageBoxW(nullptr, text.c_str(), title, MB_OK | MB_ICONERROR);
         status = 1;
     }

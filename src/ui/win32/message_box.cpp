@@ -98,7 +98,7 @@ SIZE measured(HWND box, std::wstring_view text, int width)
 // Places the controls around the measured message, as a message box would: the icon at the
 // left, the detail below the message, the button centred below a message alone and at the right
 // below a detail; then sizes the box to hold them and centres it on its owner.
-void layout(HWND box, const BoxContent &content)
+void layout(HWND box, const Box &content)
 {
     const SIZE margin = units(box, 7, 7);
     const SIZE icon = content.warning ? units(box, 21, 20) : SIZE {};
@@ -135,7 +135,7 @@ INT_PTR CALLBACK procedure(HWND box, UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
     case WM_INITDIALOG: {
-        const auto &content = *reinterpret_cast<const BoxContent *>(lParam);
+        const auto &content = *reinterpret_cast<const Box *>(lParam);
         SetWindowTextW(box, wide(texts::applicationTitle));
         SetDlgItemTextW(box, messageId, wideString(content.message).c_str());
         SetDlgItemTextW(box, IDOK, wide(texts::okButton));
@@ -163,7 +163,7 @@ INT_PTR CALLBACK procedure(HWND box, UINT message, WPARAM wParam, LPARAM lParam)
 }
 } // namespace
 
-void showBox(HWND owner, const BoxContent &content, const FaceSpec &face)
+void showBox(HWND owner, const Box &content, const FaceSpec &face)
 {
     DialogTemplate dialog(DS_MODALFRAME | DS_SETFONT | WS_POPUP | WS_CAPTION | WS_SYSMENU,
         installedFamily(face), face.points);

@@ -6,6 +6,7 @@
 #pragma once
 
 #include "ui/elements.h"
+#include "ui/window_state.h"
 
 #include <windows.h>
 
@@ -14,15 +15,9 @@
 namespace vorlank::ui::win32
 {
 
-struct BoxContent {
-    std::u16string_view message;
-    std::u16string_view detail; // none when empty
-    bool warning = false; // a warning icon beside the message
-};
-
 // Shows the box, modal to `owner`, titled with the application title, with one 确定 button
 // that Enter and Escape press too, and returns once the user has closed it. A detail starts
 // selected and focused, so Ctrl+C copies it.
-void showBox(HWND owner, const BoxContent &content, const FaceSpec &face);
+void showBox(HWND owner, const Box &box, const FaceSpec &face);
 
 } // namespace vorlank::ui::win32

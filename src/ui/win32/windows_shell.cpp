@@ -7,12 +7,21 @@
 namespace vorlank::ui::win32
 {
 
-bool WindowsShell::execute(const launch::ShellArguments &a, LateFailure /*lateFailure*/)
+namespace
+{
+// What the shell receives besides the address: the verb, and the number 0 as the decimal text of
+// the parameters and the directory, as the program has always passed them.
+constexpr char openVerb[] = "open";
+constexpr char noParameters[] = "0";
+constexpr char noDirectory[] = "0";
+} // namespace
+
+bool WindowsShell::open(const std::string &address, LateFailure /*lateFailure*/)
 {
     // The desktop, not the program's window, owns the launch. Every argument is ASCII, which
     // reads the same in every ANSI code page. Results up to 32 are the shell's error codes.
-    const HINSTANCE result = ShellExecuteA(GetDesktopWindow(), a.operation.c_str(),
-        a.target.c_str(), a.parameters.c_str(), a.directory.c_str(), a.showMode);
+    const HINSTANCE result = ShellExecuteA(
+        GetDesktopWindow(), openVerb, address.c_str(), noParameters, noDirectory, SW_SHOWNORMAL);
     return reinterpret_cast<INT_PTR>(result) > 32;
 }
 

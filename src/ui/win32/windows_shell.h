@@ -11,7 +11,7 @@ namespace vorlank::ui::win32
 class WindowsShell final : public launch::Shell
 {
 public:
-    bool execute(const launch::ShellArguments &arguments, LateFailure lateFailure) override;
+    bool open(const std::string &address, LateFailure lateFailure) override;
 };
 
 } // namespace vorlank::ui::win32

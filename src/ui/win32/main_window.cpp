@@ -1,8 +1,8 @@
-#include "form1_window.h"
+#include "main_window.h"
 
 #include "dpi.h"
 #include "message_box.h"
-#include "resource_ids.h"
+#include "texts/texts.h"
 #include "wide_text.h"
 
 #include <algorithm>
@@ -13,20 +13,23 @@ namespace vorlank::ui::win32
 
 namespace
 {
-constexpr wchar_t className[] = L"VorlankForm1";
+constexpr wchar_t className[] = L"VorlankWindow";
+// The icon's resource, named in vorlank.rc.
+constexpr const wchar_t *iconName = L"VORLANK";
 } // namespace
 
-Form1Window::Form1Window(HINSTANCE instance, launch::Shell &shell, runtime::RandomSource &random)
-    : handlers_(std::make_unique<EventHandlers>(*this, shell, random))
+MainWindow::MainWindow(HINSTANCE instance, launch::Shell &shell, runtime::RandomSource &random)
+    : state_(random)
+    , shell_(shell)
 {
     WNDCLASSEXW windowClass {};
     windowClass.cbSize = sizeof windowClass;
     windowClass.lpfnWndProc = procedure;
     windowClass.hInstance = instance;
-    windowClass.hIcon = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_VORLANK),
-        IMAGE_ICON, GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON), 0));
-    windowClass.hIconSm = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_VORLANK),
-        IMAGE_ICON, GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0));
+    windowClass.hIcon = static_cast<HICON>(LoadImageW(instance, iconName, IMAGE_ICON,
+        GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON), 0));
+    windowClass.hIconSm = static_cast<HICON>(LoadImageW(instance, iconName, IMAGE_ICON,
+        GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0));
     windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     windowClass.lpszClassName = className;
@@ -40,24 +43,14 @@ Form1Window::Form1Window(HINSTANCE instance, launch::Shell &shell, runtime::Rand
         CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance, this);
     if (!hwnd_)
         throw std::runtime_error("the window could not be created");
-    pictures_[0] = loadPicture(instance, IDR_PRODUCT1);
-    pictures_[1] = loadPicture(instance, IDR_PRODUCT2);
-    const HBITMAP pictures[2] = { pictures_[0].get(), pictures_[1].get() };
-    controls_ = createControls(hwnd_, instance, pictures);
-    for (const Control &c : controls_) {
-        if (c.element->role == Role::Character)
-            character_ = c.hwnd;
-        else if (c.element->role == Role::Prompt)
-            prompt_ = c.hwnd;
-        else if (c.element->role == Role::Recognised)
-            recognised_ = c.hwnd;
-        if (c.element == keyboardOrder().front())
-            firstFocus_ = c.hwnd;
-    }
+    for (const Element &e : elements())
+        pictures_.push_back(e.asset.empty() ? nullptr : loadPicture(instance, e.asset));
+    controls_ = createControls(hwnd_, instance, pictures_);
     layout(dpiOf(hwnd_));
+    draw(state_.view());
 }
 
-Form1Window::~Form1Window()
+MainWindow::~MainWindow()
 {
     if (hwnd_) {
         SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
@@ -65,7 +58,7 @@ Form1Window::~Form1Window()
     }
 }
 
-void Form1Window::layout(UINT dpi)
+void MainWindow::layout(UINT dpi)
 {
     // The controls take the new faces before the old ones are freed: a control must never be
     // left drawing with a deleted font.
@@ -76,33 +69,33 @@ void Form1Window::layout(UINT dpi)
     characterFont_ = std::move(characterFont);
 }
 
-void Form1Window::show(int showCommand)
+void MainWindow::show(int showCommand)
 {
     const UINT dpi = dpiOf(hwnd_);
-    const RECT frame
-        = frameFor(hwnd_, scaled(clientArea.width, dpi), scaled(clientArea.height, dpi), dpi);
+    const RECT frame = frameFor(hwnd_, pixels(clientArea.width, static_cast<int>(dpi)),
+        pixels(clientArea.height, static_cast<int>(dpi)), dpi);
     SetWindowPos(hwnd_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
         SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     ShowWindow(hwnd_, showCommand);
     UpdateWindow(hwnd_);
-    SetFocus(firstFocus_);
+    SetFocus(controls_[indexOf(*keyboardOrder().front())]);
 }
 
-LRESULT CALLBACK Form1Window::procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+LRESULT CALLBACK MainWindow::procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message == WM_NCCREATE) {
         const auto *create = reinterpret_cast<const CREATESTRUCTW *>(lParam);
-        auto *self = static_cast<Form1Window *>(create->lpCreateParams);
+        auto *self = static_cast<MainWindow *>(create->lpCreateParams);
         self->hwnd_ = hwnd; // messages arrive before CreateWindowExW returns
         SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
     }
-    auto *self = reinterpret_cast<Form1Window *>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    auto *self = reinterpret_cast<MainWindow *>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
     if (!self)
         return DefWindowProcW(hwnd, message, wParam, lParam);
     return self->handle(message, wParam, lParam);
 }
 
-LRESULT Form1Window::handle(UINT message, WPARAM wParam, LPARAM lParam)
+LRESULT MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
     case WM_COMMAND:
@@ -135,14 +128,14 @@ LRESULT Form1Window::handle(UINT message, WPARAM wParam, LPARAM lParam)
     }
 }
 
-void Form1Window::command(int id, int code, HWND from)
+void MainWindow::command(int id, int code, HWND from)
 {
     // Enter reaches the window as IDOK: it presses the focused push button, as in a dialog.
     if (id == IDOK) {
-        const auto focused = std::find_if(controls_.begin(), controls_.end(),
-            [](const Control &c) { return c.hwnd == GetFocus(); });
-        if (focused != controls_.end() && focused->element->kind == Kind::Button)
-            SendMessageW(focused->hwnd, BM_CLICK, 0, 0);
+        const auto focused = std::find(controls_.begin(), controls_.end(), GetFocus());
+        const auto index = static_cast<std::size_t>(focused - controls_.begin());
+        if (focused != controls_.end() && elements()[index].kind == Kind::Button)
+            SendMessageW(*focused, BM_CLICK, 0, 0);
         return;
     }
     const auto index = static_cast<std::size_t>(id - firstControlId);
@@ -158,37 +151,33 @@ void Form1Window::command(int id, int code, HWND from)
     const bool doubleClickedButton
         = code == BN_DOUBLECLICKED && elements()[index].kind == Kind::Button;
     if (code == BN_CLICKED || doubleClickedButton) // BN_CLICKED = STN_CLICKED for the labels
-        handlers_->click(elements()[index].click);
+        present(state_.click(elements()[index].click));
 }
 
-void Form1Window::setTitle(std::u16string_view title)
+void MainWindow::draw(const View &view)
 {
-    SetWindowTextW(hwnd_, wideString(title).c_str());
+    SetWindowTextW(hwnd_, wideString(view.title).c_str());
+    for (const ElementText &t : view.texts)
+        SetWindowTextW(controls_[indexOf(*t.element)], wideString(t.text).c_str());
+    // Only a change: an option's check carries its group's Tab stop, and unchecking an option
+    // that is not checked would take the stop away.
+    for (const Element &e : elements()) {
+        HWND option = controls_[indexOf(e)];
+        const bool checked = &e == view.checked;
+        if (e.kind == Kind::OptionButton
+            && (SendMessageW(option, BM_GETCHECK, 0, 0) == BST_CHECKED) != checked)
+            SendMessageW(option, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+    }
 }
 
-void Form1Window::setCharacterCaption(std::u16string_view text)
+void MainWindow::present(const View &view)
 {
-    SetWindowTextW(character_, wideString(text).c_str());
-}
-
-void Form1Window::setPromptCaption(std::u16string_view text)
-{
-    SetWindowTextW(prompt_, wideString(text).c_str());
-}
-
-bool Form1Window::recognisedSelected() const
-{
-    return SendMessageW(recognised_, BM_GETCHECK, 0, 0) == BST_CHECKED;
-}
-
-void Form1Window::showEndMessage(std::u16string_view text)
-{
-    showBox(hwnd_, { text, {}, false }, faceSpec(Face::Window));
-}
-
-void Form1Window::showProblem(std::u16string_view message, std::u16string_view detail)
-{
-    showBox(hwnd_, { message, detail, true }, faceSpec(Face::Window));
+    draw(view);
+    // ShellExecuteA answers at once, so there is never a late failure to hear of.
+    if (!view.address.empty() && !shell_.open(view.address, {}))
+        present(state_.openFailed(view.address));
+    if (view.box)
+        showBox(hwnd_, *view.box, faceSpec(Face::Window));
 }
 
 } // namespace vorlank::ui::win32

@@ -1,0 +1,54 @@
+// The program's window as a native Windows window: classic controls at their twip rectangles,
+// scaled with the window's DPI. Every click goes to the window's state and the view that comes
+// back is drawn, its box shown and its address opened. This object owns every handle of the
+// window: controls, fonts and pictures.
+#pragma once
+
+#include "controls.h"
+#include "fonts_and_pictures.h"
+#include "launch/launch.h"
+#include "ui/window_state.h"
+
+#include <windows.h>
+
+#include <vector>
+
+namespace vorlank::ui::win32
+{
+
+class MainWindow final
+{
+public:
+    // Loads the inventory (throws when the program's own data is damaged) and creates the
+    // window, hidden.
+    MainWindow(HINSTANCE instance, launch::Shell &shell, runtime::RandomSource &random);
+    ~MainWindow();
+    MainWindow(const MainWindow &) = delete;
+    MainWindow &operator=(const MainWindow &) = delete;
+
+    // Shows the window with the focus on the first control in keyboard order.
+    void show(int showCommand);
+    HWND handle() const { return hwnd_; }
+
+private:
+    static LRESULT CALLBACK procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
+    // Sizes the window and places every control for `dpi`, with faces to match.
+    void layout(UINT dpi);
+    // A control's notification `code`; `from` is the control with identifier `id`.
+    void command(int id, int code, HWND from);
+    // Draws `view`, then opens its address or shows its box.
+    void present(const View &view);
+    void draw(const View &view);
+
+    WindowState state_;
+    launch::Shell &shell_;
+    HWND hwnd_ = nullptr;
+    std::vector<Bitmap> pictures_; // by the element's index in the table; null but for pictures
+    std::vector<HWND> controls_; // by the element's index in the table
+    Font windowFont_;
+    Font characterFont_;
+    HWND focusBeforeDeactivation_ = nullptr;
+};
+
+} // namespace vorlank::ui::win32
