@@ -66,8 +66,25 @@ def text(driver, element_id):
     return js(driver, "return document.getElementById(arguments[0]).textContent", element_id)
 
 
-def click(driver, selector):
-    driver.find_element("css selector", selector).click()
+def control(driver, name):
+    """The control a screen reader reads by `name`, as the browser computes the name; an answer's
+    circle itself."""
+    for element in driver.find_elements("css selector", "#client button, #client input, #client a"):
+        if element.accessible_name == name:
+            return element
+    raise LookupError(f"no control named {name}")
+
+
+def press_or_click(driver, actions):
+    """Keys (X's names) and clicks on the controls named by the words in Chinese, "×N" repeated."""
+    for action in actions.split():
+        if action.isascii():
+            press(driver, action)
+            continue
+        name, _, times = action.partition("×")
+        target = control(driver, name)
+        for _ in range(int(times or 1)):
+            target.click()
 
 
 def title(driver):
@@ -87,10 +104,10 @@ def box(driver):
                 field.selectionStart === 0 && field.selectionEnd === field.value.length]""")
 
 
-def new_tab(driver, selector):
-    """The address of the tab a click on `selector` opens."""
+def new_tab(driver, target):
+    """The address of the tab a click on `target` opens."""
     before = set(driver.window_handles)
-    click(driver, selector)
+    target.click()
     WebDriverWait(driver, 10).until(lambda d: len(d.window_handles) > len(before))
     home = driver.current_window_handle
     driver.switch_to.window((set(driver.window_handles) - before).pop())
@@ -120,7 +137,7 @@ expect(title(desktop), "Vorlank1.0版", "the title before a test")
 expect(js(desktop, "return document.activeElement.id"), "Command4", "the first focus")
 expect(js(desktop, "return document.documentElement.lang"), "zh-Hans", "the page's language")
 # Every element where the table puts it, at 15 twips to the pixel.
-misplaced = js(desktop, """const client = document.getElementById('Form1').getBoundingClientRect();
+misplaced = js(desktop, """const client = document.getElementById('client').getBoundingClientRect();
     return [...document.querySelectorAll('[data-twips]')].filter(e => {
         const r = e.getBoundingClientRect();
         const [left, top, width, height] = e.dataset.twips.split(' ').map(t => t / 15);
@@ -133,41 +150,42 @@ desktop.save_screenshot(str(scratch / "desktop.png"))
 
 # A whole test with the mouse: a submit before any draw does nothing; 认识 by its circle, 不认识
 # by its text; the end message after the 91st answer; nothing after the end.
-click(desktop, "#Command3")
+control(desktop, "提交").click()
 expect(title(desktop), "Vorlank1.0版", "a submit before any draw")
-click(desktop, "#Command4")
-click(desktop, "#Option1-1 span")
-click(desktop, "#Command3")
+control(desktop, "开始测试").click()
+control(desktop, "不认识").find_element("xpath", "../span").click()  # by its text
+control(desktop, "提交").click()
 expect([title(desktop), text(desktop, "Label3")], ["你认识0个字！", "第2个字"], "不认识 by its text")
-click(desktop, "#Option1-0 input")
+control(desktop, "认识").click()  # by its circle
+submit = control(desktop, "提交")
 for position in range(3, 92):
-    click(desktop, "#Command3")
+    submit.click()
     if position in (3, 50, 91):
         expect([title(desktop), text(desktop, "Label3"), len(text(desktop, "Label2"))],
                [f"你认识{74 * (position - 2)}个字！", f"第{position}个字", 1], f"answer {position - 1}")
 last = text(desktop, "Label2")
-click(desktop, "#Command3")
+control(desktop, "提交").click()
 expect(box(desktop), ["Vorlank", "测试完毕！你认识6660个字！", None, "确定", True, "box-ok", True],
        "the end message")
 desktop.save_screenshot(str(scratch / "end.png"))
 press(desktop, "Return")
 expect(box(desktop), None, "Enter closes the end message")
-click(desktop, "#Command3")
+control(desktop, "提交").click()
 expect([title(desktop), text(desktop, "Label2"), box(desktop)], ["你认识6660个字！", last, None],
        "a submit after the end")
 # Escape closes it too, after a test taken again.
-click(desktop, "#Command4")
+control(desktop, "开始测试").click()
 for _ in range(91):
-    click(desktop, "#Command3")
+    submit.click()
 press(desktop, "Escape") if box(desktop) else expect(None, "a box", "the second end message")
 expect(box(desktop), None, "Escape closes the end message")
 
 # The look-up opens the dictionary in a new tab at the ASCII address; a blocked tab brings up
 # the box with the address selected to copy.
 load(desktop)
-expect(new_tab(desktop, "#Command1"), LOOKUP, "the look-up's new tab")
+expect(new_tab(desktop, control(desktop, "查询此字")), LOOKUP, "the look-up's new tab")
 js(desktop, "window.open = () => null")
-click(desktop, "#Command1")
+control(desktop, "查询此字").click()
 expect(box(desktop), ["Vorlank", "无法打开网页浏览器。请把下面的网址复制到浏览器中打开：", LOOKUP, "确定",
                       True, "box-detail", True], "the box for a blocked tab")
 press(desktop, "Return")
@@ -181,15 +199,16 @@ expect([links[0], links[2]], [links[1], links[3]], "a picture and its text link 
 expect(links[0][0] != links[2][0] and all(
     link[0].startswith("https://shop.example.com/item.htm?id=") and link[1:] == ["_blank", True]
     for link in links), True, f"two distinct product links: {links}")
-expect(new_tab(desktop, "#Image2 img"), links[2][0], "the second product's tab")
+expect(new_tab(desktop, control(desktop, "笔顺练字帖")), links[2][0], "the second product's tab")
 
-# The keyboard alone, on fresh pages: the table the desktop windows' tests run too.
-table = pathlib.Path(__file__).with_name("keyboard_answers.txt").read_text(encoding="utf-8")
+# The users' journeys, on fresh pages: the table the desktop windows' tests run too.
+table = pathlib.Path(__file__).with_name("journeys.txt").read_text(encoding="utf-8")
 for row in (line for line in table.splitlines() if line and not line.startswith("#")):
-    keys, answer = (part.strip() for part in row.split("|"))
+    actions, expected = (part.strip() for part in row.split("|"))
     load(desktop)
-    press(desktop, keys)
-    expect(title(desktop), answer, f"the keys {keys}")
+    press_or_click(desktop, actions)
+    shown = box(desktop)
+    expect(f"box {shown[1]}" if shown else f"title {title(desktop)}", expected, f"the journey {actions}")
 desktop.quit()
 
 # A phone: one column, in reading order, nothing clipped or sideways, text and targets a finger
@@ -242,8 +261,8 @@ WebDriverWait(online, 10).until(lambda d: js(d, "return !!navigator.serviceWorke
 server.shutdown()
 server.server_close()
 load(online, hosted)
-click(online, "#Command4")
-click(online, "#Command3")
+control(online, "开始测试").click()
+control(online, "提交").click()
 expect(title(online), "你认识0个字！", "the page reloaded offline")
 online.quit()
 

@@ -13,7 +13,7 @@ namespace vorlank::inventory
 
 constexpr int bandCount = 13;
 
-// An inventory too short for the band bounds, or with a row that is not `character|count`.
+// An inventory too short for the band bounds.
 class InventoryError : public std::runtime_error
 {
 public:

@@ -1,5 +1,6 @@
-// The platform's GBK converter, whole-buffer and strict: code page 936 on Windows, iconv
-// elsewhere. gbk.cpp builds the program's conversions and their error offsets on it.
+// The platform's GBK converter, whole-buffer and strict: code page 936 on Windows, the browser's
+// TextDecoder in the page, iconv elsewhere. gbk.cpp builds the program's conversions and their
+// error offsets on it, and refuses what is not GBK's shape whatever the converter takes.
 #pragma once
 
 #include <string>

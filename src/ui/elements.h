@@ -33,6 +33,16 @@ struct TwipRect {
 // The window's client area.
 constexpr TwipRect clientArea { 0, 0, 9315, 6045 };
 
+// The colours of a classic desktop, 0xRRGGBB, for a front end that draws the window itself: the
+// face of the window and its controls, the desk behind it, and the caption's gradient.
+struct Palette {
+    unsigned face;
+    unsigned desk;
+    unsigned captionFrom;
+    unsigned captionTo;
+};
+inline constexpr Palette palette { 0xD4D0C8, 0x3A6EA5, 0x0A246A, 0xA6CAF0 };
+
 enum class Kind {
     GroupBox,
     OptionButton,
@@ -126,8 +136,8 @@ constexpr bool takesFocus(Kind kind)
     return kind == Kind::Button || kind == Kind::OptionButton;
 }
 
-// What a screen reader reads for the element: a picture's name, or the caption. The character on
-// show is read as the character itself, whatever is on show.
+// What a screen reader reads for the element: a picture's name, or the caption. An element whose
+// text the test run changes is read by the text the view gives it.
 constexpr std::u16string_view accessibleName(const Element &e)
 {
     return e.kind == Kind::Picture ? e.pictureName : e.caption;
@@ -144,7 +154,7 @@ using KeyboardStop = std::span<const Element *const>;
 // The keyboard order as Tab's stops: 开始测试, 提交, 查询此字, the answers.
 std::span<const KeyboardStop> keyboardStops();
 
-// Every shown element, topmost first, as a dialog stacks its controls: the keyboard order, then
+// Every element, topmost first, as a dialog stacks its controls: the keyboard order, then
 // the labels and pictures, then the group boxes below everything they frame. Where two
 // rectangles overlap (the answers' do), the earlier takes the clicks.
 std::span<const Element *const> stackingOrder();

@@ -1,45 +1,106 @@
-// The page's program: the window and its handlers, which live as long as the page; the page's
-// script passes each click in.
-#include "browser_shell.h"
+// The page's program: the window's state, which lives as long as the page. The page's script
+// (page/page.js, linked in as a library) passes each click in and draws each view that comes out;
+// the view crosses as JSON, in one call.
+#include "dom.h"
 #include "runtime/runtime.h"
 #include "texts/texts.h"
-#include "web_window.h"
+#include "ui/window_state.h"
 
 #include <emscripten.h>
 
-#include <exception>
+#include <cstdio>
 #include <memory>
+#include <string>
+#include <utility>
+
+using namespace vorlank;
+
+extern "C" {
+// In page/page.js.
+void vorlank_page_draw(const char *viewJson);
+void vorlank_page_ready();
+}
 
 namespace
 {
-std::unique_ptr<vorlank::ui::web::WebWindow> window;
+std::unique_ptr<ui::WindowState> state;
+std::string opening; // the address the last view gave to open
 
-EM_JS(void, pageReady, (), { vorlankPage.ready(Module); });
-EM_JS(void, cannotStart, (const char16_t *text, int length),
-    { vorlankPage.showBox(UTF16ToString(text, 2 * length), ""); });
+// `text` as a JSON string.
+std::string json(std::string_view utf8)
+{
+    std::string out = "\"";
+    for (const char c : utf8) {
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += c;
+        } else if (static_cast<unsigned char>(c) < 0x20) {
+            char escaped[8];
+            std::snprintf(escaped, sizeof escaped, "\\u%04x", static_cast<unsigned>(c));
+            out += escaped;
+        } else {
+            out += c;
+        }
+    }
+    return out + '"';
+}
+
+std::string json(std::u16string_view text)
+{
+    return json(std::string_view(runtime::toUtf8(text)));
+}
+
+// The view as the page's script reads it: elements by their ids in the page.
+std::string json(const ui::View &v)
+{
+    std::string texts;
+    for (const ui::ElementText &t : v.texts)
+        texts += (texts.empty() ? "[" : ",[") + json(std::string_view(ui::web::domId(*t.element)))
+            + "," + json(t.text) + "]";
+    const std::string box = v.box ? "{\"message\":" + json(v.box->message) + ",\"detail\":"
+            + json(v.box->detail) + ",\"warning\":" + (v.box->warning ? "true" : "false") + "}"
+                                  : "null";
+    return "{\"title\":" + json(v.title) + ",\"texts\":[" + texts + "],\"checked\":"
+        + (v.checked ? json(std::string_view(ui::web::domId(*v.checked))) : "null") + ",\"box\":"
+        + box + ",\"address\":" + json(std::string_view(v.address)) + ",\"announcement\":"
+        + json(v.announcement) + ",\"underWay\":" + (v.testUnderWay ? "true" : "false") + "}";
+}
+
+void draw(const ui::View &view)
+{
+    opening = view.address;
+    vorlank_page_draw(json(view).c_str());
+}
 } // namespace
 
-// What a click on an element runs (ui::Action, by number).
+// A click on an element that runs ui::Action number `action`; any other number is ignored.
 extern "C" EMSCRIPTEN_KEEPALIVE void vorlank_click(int action)
 {
-    if (window)
-        window->click(static_cast<vorlank::ui::Action>(action));
+    if (state && action >= 0 && action < ui::actionCount)
+        draw(state->click(static_cast<ui::Action>(action)));
+}
+
+// The browser would not open the address the last view gave (it blocked the new tab).
+extern "C" EMSCRIPTEN_KEEPALIVE void vorlank_open_failed()
+{
+    if (state && !opening.empty())
+        draw(state->openFailed(std::exchange(opening, {})));
 }
 
 int main()
 {
-    static vorlank::runtime::ClockRandom random;
-    static vorlank::ui::web::BrowserShell shell;
+    static runtime::ClockRandom random;
     try {
-        window = std::make_unique<vorlank::ui::web::WebWindow>(shell, random);
+        state = std::make_unique<ui::WindowState>(random);
     } catch (const std::exception &e) {
         // Only a damaged build gets here (its embedded inventory does not load): say so plainly.
-        std::u16string text = vorlank::texts::cannotStart;
-        for (const char *c = e.what(); *c; ++c)
-            text += static_cast<char16_t>(static_cast<unsigned char>(*c));
-        cannotStart(text.data(), static_cast<int>(text.size()));
+        ui::View failed;
+        failed.title = texts::windowTitle;
+        failed.box = ui::Box { ui::cannotStartMessage(e), {}, true };
+        draw(failed);
         return 1;
     }
-    pageReady();
+    draw(state->view());
+    vorlank_page_ready();
     return 0;
 }

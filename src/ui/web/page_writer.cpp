@@ -1,10 +1,9 @@
-// Writes the page, index.html, from the element table at build time: every element at its twip
-// rectangle for wide screens and in one column for narrow ones, with the window's texts, faces,
-// keyboard order and pictures, so that the window is drawn before any script has run. The
-// script then only brings it to life.
+// Writes the page, index.html, from its template (page/index.html.in, built in) and the element
+// table at build time: every element at its twip rectangle for wide screens and in one column for
+// narrow ones, with the window's texts, faces, colours, keyboard stops and pictures, so that the
+// window is drawn before any script has run. The script then only brings it to life.
 // Usage: page_writer > index.html   (run under Node, where it is built)
 #include "dom.h"
-#include "launch/launch.h"
 #include "runtime/runtime.h"
 #include "texts/texts.h"
 
@@ -16,6 +15,11 @@
 
 using namespace vorlank;
 using namespace vorlank::ui;
+
+namespace page
+{
+std::string_view indexTemplate(); // page/index.html.in, embedded at build time
+} // namespace page
 
 namespace
 {
@@ -45,7 +49,14 @@ std::string html(std::u16string_view text)
 
 std::string px(int twips)
 {
-    return std::to_string(twips / twipsPerPixel) + "px";
+    return std::to_string(pixels(twips)) + "px";
+}
+
+std::string colour(unsigned rgb)
+{
+    char text[8];
+    std::snprintf(text, sizeof text, "#%06x", rgb & 0xFFFFFFU);
+    return text;
 }
 
 std::string families(const FaceSpec &face)
@@ -81,15 +92,28 @@ std::string wideLayout()
     return css;
 }
 
-std::string pictureFile(Artwork artwork)
+// The custom properties the stylesheets take the window's size, faces and colours from.
+std::string properties()
 {
-    return artwork == Artwork::FirstProduct ? "product1.png" : "product2.png";
+    return face(Face::Window, "window") + " " + face(Face::Character, "character")
+        + " --window-width: " + px(clientArea.width) + "; --face: " + colour(palette.face)
+        + "; --desk: " + colour(palette.desk) + "; --caption-from: " + colour(palette.captionFrom)
+        + "; --caption-to: " + colour(palette.captionTo) + ";";
 }
 
-std::string productPage(Action click)
+// What a group box holds, for the column's layout: options side by side, or pictures beside
+// their texts.
+std::string groupClass(const Element &box)
 {
-    return std::string(launch::productPage(
-        click == Action::OpenFirstProduct ? launch::Product::First : launch::Product::Second));
+    for (const Element &child : elements()) {
+        if (child.container != box.name)
+            continue;
+        if (child.kind == Kind::OptionButton)
+            return " class=\"options\"";
+        if (child.kind == Kind::Picture)
+            return " class=\"pictures\"";
+    }
+    return {};
 }
 
 // One element and, for a group box, what it frames, in reading order.
@@ -103,7 +127,7 @@ std::string markup(const Element &e)
     // The products are real links: middle-click, long-press and "copy link" work as on any page.
     // They take no Tab stop, as in the window; the keyboard order is the table's.
     const std::string link
-        = "href=\"" + productPage(e.click) + R"(" target="_blank" rel="noopener" tabindex="-1")";
+        = "href=\"" + std::string(e.link) + R"(" target="_blank" rel="noopener" tabindex="-1")";
     const std::string action = " data-action=\"" + std::to_string(static_cast<int>(e.click)) + "\"";
     switch (e.kind) {
     case Kind::GroupBox: {
@@ -118,89 +142,79 @@ std::string markup(const Element &e)
         });
         for (const Element *child : framed)
             inner += markup(*child);
-        return "<fieldset " + id + "><legend>" + html(e.caption) + "</legend>\n" + inner
-            + "</fieldset>\n";
+        return "<fieldset " + id + groupClass(e) + "><legend>" + html(e.caption) + "</legend>\n"
+            + inner + "</fieldset>\n";
     }
     case Kind::OptionButton:
-        return "<label " + id + R"( class="option"><input type="radio" name=")"
+        return "<label " + id + R"( class="option")" + action + R"(><input type="radio" name=")"
             + std::string(e.container) + "\"><span>" + html(e.caption) + "</span></label>\n";
     case Kind::Button:
         return "<button " + id + " type=\"button\"" + action
             + (&e == keyboardOrder().front() ? " autofocus" : "") + ">" + html(e.caption)
             + "</button>\n";
     case Kind::Picture:
-        return "<a " + id + " class=\"picture\" " + link + "><img src=\"" + pictureFile(e.artwork)
-            + "\" alt=\"" + html(accessibleName(e)) + "\" width=\""
-            + std::to_string(e.twips.width / twipsPerPixel) + "\" height=\""
-            + std::to_string(e.twips.height / twipsPerPixel) + "\"></a>\n";
+        return "<a " + id + " class=\"picture\" " + link + "><img src=\"" + std::string(e.asset)
+            + ".png\" alt=\"" + html(accessibleName(e)) + "\" width=\""
+            + std::to_string(pixels(e.twips.width)) + "\" height=\""
+            + std::to_string(pixels(e.twips.height)) + "\"></a>\n";
     case Kind::Label: {
-        const std::string face = e.face == Face::Character ? " character" : "";
-        const std::string live = e.role == Role::Character ? " aria-live=\"polite\"" : "";
+        const std::string look = e.face == Face::Character ? " character" : "";
+        const std::string place = e.alignment == Alignment::Centred ? " centred" : "";
         if (e.click != Action::None)
             return "<a " + id + " class=\"label\" " + link + ">" + html(e.caption) + "</a>\n";
-        return "<div " + id + " class=\"label" + face + "\"" + live + ">" + html(e.caption)
+        return "<div " + id + " class=\"label" + look + place + "\">" + html(e.caption)
             + "</div>\n";
     }
-    case Kind::TextBlock:
-    case Kind::List:
-        break;
     }
     return {};
+}
+
+// The template with each @NAME@ replaced by its value.
+std::string filled(
+    std::string_view text, const std::vector<std::pair<std::string, std::string>> &values)
+{
+    std::string out;
+    while (!text.empty()) {
+        const std::size_t at = text.find('@');
+        const std::size_t end = at == std::string_view::npos ? at : text.find('@', at + 1);
+        if (end == std::string_view::npos) {
+            out += text;
+            break;
+        }
+        const std::string name(text.substr(at + 1, end - at - 1));
+        const auto value = std::find_if(
+            values.begin(), values.end(), [&](const auto &v) { return v.first == name; });
+        out += text.substr(0, at);
+        if (value == values.end()) { // not a placeholder: the first "@" stays
+            out += '@';
+            text.remove_prefix(at + 1);
+            continue;
+        }
+        out += value->second;
+        text.remove_prefix(end + 1);
+    }
+    return out;
 }
 } // namespace
 
 int main()
 {
+    // The keyboard's stops, a space between them, the options of one stop joined by commas.
     std::string keyboard;
-    for (const Element *e : keyboardOrder())
-        keyboard += (keyboard.empty() ? "" : " ") + web::domId(*e);
+    for (const KeyboardStop &stop : keyboardStops()) {
+        keyboard += keyboard.empty() ? "" : " ";
+        for (const Element *e : stop)
+            keyboard += (e == stop.front() ? "" : ",") + web::domId(*e);
+    }
     std::string body;
     for (const Element *e : readingOrder())
         body += markup(*e);
-    const std::string title = html(texts::windowTitle);
-    std::printf(R"(<!DOCTYPE html>
-<html lang="zh-Hans">
-<head>
-<meta charset="utf-8">
-<meta name="viewport" content="width=device-width, initial-scale=1">
-<title>%s</title>
-<link rel="icon" href="vorlank-32.png" sizes="32x32">
-<link rel="icon" href="vorlank-16.png" sizes="16x16">
-<link rel="apple-touch-icon" href="vorlank-128.png">
-<link rel="manifest" href="manifest.webmanifest">
-<link rel="stylesheet" href="vorlank.css">
-<style>
-:root { %s %s }
-@media (min-width: %dpx) {
-.client { height: %dpx; }
-%s}
-</style>
-</head>
-<body>
-<main class="window">
-<h1 class="caption"><img src="vorlank-16.png" alt="" width="16" height="16"><span id="title">%s</span></h1>
-<div class="client" id="Form1" data-keyboard="%s">
-%s</div>
-</main>
-<dialog id="box" aria-labelledby="box-title">
-<form method="dialog">
-<h2 class="caption" id="box-title">%s</h2>
-<div class="content">
-<svg class="warning" viewBox="0 0 32 32" width="32" height="32" aria-hidden="true"><path d="M16 2 31 29H1z" fill="#fc0" stroke="#000"/><path d="M14.5 11h3l-.6 10h-1.8zM14.5 23h3v3h-3z"/></svg>
-<p id="box-message"></p>
-<input id="box-detail" readonly aria-labelledby="box-message">
-</div>
-<button id="box-ok">%s</button>
-</form>
-</dialog>
-<script src="page.js"></script>
-<script src="vorlank.js" async></script>
-</body>
-</html>
-)",
-        title.c_str(), face(Face::Window, "window").c_str(),
-        face(Face::Character, "character").c_str(), clientArea.width / twipsPerPixel,
-        clientArea.height / twipsPerPixel, wideLayout().c_str(), title.c_str(), keyboard.c_str(),
-        body.c_str(), html(texts::applicationTitle).c_str(), html(texts::okButton).c_str());
+    const std::string page = filled(page::indexTemplate(),
+        { { "TITLE", html(texts::windowTitle) }, { "PROPERTIES", properties() },
+            { "WINDOW_WIDTH", std::to_string(pixels(clientArea.width)) },
+            { "LAYOUT", ".client { height: " + px(clientArea.height) + "; }\n" + wideLayout() },
+            { "KEYBOARD", keyboard }, { "ELEMENTS", body },
+            { "BOX_TITLE", html(texts::applicationTitle) }, { "OK", html(texts::okButton) } });
+    std::fwrite(page.data(), 1, page.size(), stdout);
     return 0;
 }

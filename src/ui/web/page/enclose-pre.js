@@ -1,0 +1,2 @@
+// vorlank.js is one function, run at once: nothing it declares reaches the page.
+(() => {
