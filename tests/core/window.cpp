@@ -204,12 +204,17 @@ TEST_SUITE("window")
 
     TEST_CASE("twips become pixels as Windows rounds them")
     {
-        const int cases[][3] = { { 9315, 96, 621 }, { 6045, 96, 403 }, { 9315, 144, 932 },
+        struct Case {
+            int twips;
+            int dpi;
+            int want;
+        };
+        const Case cases[] = { { 9315, 96, 621 }, { 6045, 96, 403 }, { 9315, 144, 932 },
             { 855, 144, 86 }, { 15, 96, 1 }, { 7, 96, 0 }, { 8, 96, 1 }, { -8, 96, -1 } };
-        for (const auto &[twips, dpi, want] : cases) {
-            CAPTURE(twips);
-            CAPTURE(dpi);
-            CHECK(pixels(twips, dpi) == want);
+        for (const Case &c : cases) {
+            CAPTURE(c.twips);
+            CAPTURE(c.dpi);
+            CHECK(pixels(c.twips, c.dpi) == c.want);
         }
     }
 
