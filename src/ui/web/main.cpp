@@ -8,7 +8,6 @@
 
 #include <emscripten.h>
 
-#include <cstdio>
 #include <memory>
 #include <string>
 #include <utility>
@@ -35,9 +34,10 @@ std::string json(std::string_view utf8)
             out += '\\';
             out += c;
         } else if (static_cast<unsigned char>(c) < 0x20) {
-            char escaped[8];
-            std::snprintf(escaped, sizeof escaped, "\\u%04x", static_cast<unsigned>(c));
-            out += escaped;
+            constexpr char digits[] = "0123456789abcdef";
+            out += "\\u00";
+            out += digits[static_cast<unsigned char>(c) >> 4U];
+            out += digits[static_cast<unsigned char>(c) & 0xFU];
         } else {
             out += c;
         }
