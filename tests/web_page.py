@@ -1,18 +1,23 @@
 #!/usr/bin/python3
 """The page, as `make web` builds it, in a real headless Chromium, driven from outside as its
-users take it: the title, a whole test with the mouse and with the keyboard alone, the end
-message, the look-up's new tab and a blocked one, the product links, each element at its twip
-rectangle, a phone's narrow screen, and a reload with the network gone.
+users take it: the title, a whole test with the mouse, the table of journeys, the end message,
+the look-up's new tab and a blocked one, the product links, each element at its twip rectangle,
+readers whose screen, pointer or text does not suit the window, what a screen reader hears, an
+outside accessibility checker, clicks before the program is ready, a program that does not load,
+a storm of clicks, and a reload with the network gone.
 
 Usage: web_page.py WEB_BUILD_DIR SCRATCH_DIR   (Debian's python3, whose selenium drives Debian's
 chromium through chromedriver)
 """
 import functools
 import http.server
+import os
 import pathlib
+import random
 import sys
 import tempfile
 import threading
+import time
 
 from selenium import webdriver
 from selenium.webdriver.chrome.service import Service
@@ -38,8 +43,11 @@ def expect(got, want, what):
         print(f"FAIL: {what}: {got!r}, expected {want!r}")
 
 
-def browser(width, height, phone=False):
+def browser(width, height, phone=False, font=16, minimum=0):
     options = webdriver.ChromeOptions()
+    options.set_capability("goog:loggingPrefs", {"browser": "ALL"})
+    options.add_experimental_option("prefs", {"webkit": {"webprefs": {
+        "default_font_size": font, "minimum_font_size": minimum}}})
     for flag in ("--headless=new", "--no-sandbox", "--disable-gpu", "--disable-quic",
                  "--no-first-run", "--disable-background-networking", "--disable-sync",
                  "--disable-component-update", f"--user-data-dir={tempfile.mkdtemp()}",
@@ -47,15 +55,16 @@ def browser(width, height, phone=False):
         options.add_argument(flag)
     if phone:
         options.add_experimental_option("mobileEmulation", {
-            "deviceMetrics": {"width": width, "height": height, "pixelRatio": 2.0},
+            "deviceMetrics": {"width": width, "height": height, "pixelRatio": 2.0, "touch": True},
             "userAgent": "Mozilla/5.0 (Linux; Android 14; Pixel 8) Mobile"})
     return webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
 
 
-def load(driver, address=page.joinpath("index.html").as_uri()):
+def load(driver, address=page.joinpath("index.html").as_uri(), ready=True):
     driver.get(address)
-    WebDriverWait(driver, 10).until(
-        lambda d: d.execute_script("return 'ready' in document.documentElement.dataset"))
+    if ready:
+        WebDriverWait(driver, 10).until(
+            lambda d: d.execute_script("return 'ready' in document.documentElement.dataset"))
 
 
 def js(driver, script, *arguments):
@@ -118,6 +127,38 @@ def new_tab(driver, target):
     return address
 
 
+def heard(driver):
+    """What Chromium's accessibility tree gives a screen reader: the status region's text, and the
+    open dialog's name and description."""
+    nodes = driver.execute_cdp_cmd("Accessibility.getFullAXTree", {})["nodes"]
+    by_id = {n["nodeId"]: n for n in nodes}
+    value = lambda n, key: n.get(key, {}).get("value", "")
+
+    def said(n):
+        if value(n, "role") in ("StaticText", "text"):
+            return value(n, "name")
+        return "".join(said(by_id[c]) for c in n.get("childIds", []) if c in by_id)
+    status = [said(n) for n in nodes if value(n, "role") == "status"]
+    dialogs = [[value(n, "name"), value(n, "description")] for n in nodes
+               if value(n, "role") == "dialog" and not n.get("ignored")]
+    return status, dialogs
+
+
+AXE = (pathlib.Path(__file__).parent / "node_modules/axe-core/axe.min.js").read_text(encoding="utf-8")
+
+
+def violations(driver):
+    """What the outside accessibility checker finds on the page as it stands."""
+    js(driver, AXE)
+    return driver.execute_async_script("""const done = arguments[arguments.length - 1];
+        axe.run(document).then(r => done(r.violations.map(v =>
+            v.id + ': ' + v.nodes.map(n => n.target.join(' ')).join(', '))))""")
+
+
+# Whether leaving or reloading the page would ask first.
+ASKS = "const e = new Event('beforeunload', {cancelable: true}); dispatchEvent(e); return e.defaultPrevented"
+
+
 def press(driver, keys):
     actions = ActionChains(driver)
     for key in keys.split():
@@ -136,6 +177,9 @@ load(desktop)
 expect(title(desktop), "Vorlank1.0版", "the title before a test")
 expect(js(desktop, "return document.activeElement.id"), "Command4", "the first focus")
 expect(js(desktop, "return document.documentElement.lang"), "zh-Hans", "the page's language")
+expect([js(desktop, "return document.querySelector('link[rel=manifest]')"),
+        [entry["message"] for entry in desktop.get_log("browser") if entry["level"] == "SEVERE"]],
+       [None, []], "from a file: no manifest and no console error")
 # Every element where the table puts it, at 15 twips to the pixel.
 misplaced = js(desktop, """const client = document.getElementById('client').getBoundingClientRect();
     return [...document.querySelectorAll('[data-twips]')].filter(e => {
@@ -186,8 +230,11 @@ load(desktop)
 expect(new_tab(desktop, control(desktop, "查询此字")), LOOKUP, "the look-up's new tab")
 js(desktop, "window.open = () => null")
 control(desktop, "查询此字").click()
-expect(box(desktop), ["Vorlank", "无法打开网页浏览器。请把下面的网址复制到浏览器中打开：", LOOKUP, "确定",
-                      True, "box-detail", True], "the box for a blocked tab")
+expect(box(desktop), ["Vorlank", "浏览器没有打开新的标签页。请把下面的网址复制到地址栏中打开：", LOOKUP,
+                      "确定", True, "box-detail", True], "the box for a blocked tab")
+expect([violations(desktop), js(desktop, """const f = document.getElementById('box-detail');
+    return f.scrollHeight <= f.clientHeight + 1""")], [[], True],
+       "the box for a blocked tab: the checker, the whole address in sight")
 press(desktop, "Return")
 expect(box(desktop), None, "Enter closes the box")
 
@@ -209,40 +256,132 @@ for row in (line for line in table.splitlines() if line and not line.startswith(
     press_or_click(desktop, actions)
     shown = box(desktop)
     expect(f"box {shown[1]}" if shown else f"title {title(desktop)}", expected, f"the journey {actions}")
+
+# A screen reader hears nothing before a test, then each answer counted with the next character;
+# the end dialog is described by its message. The checker finds nothing at any step; leaving the
+# page asks first while a test is under way, and only then.
+load(desktop)
+expect([heard(desktop), violations(desktop), js(desktop, ASKS)], [([""], []), [], False],
+       "before a test: heard, the checker, leaving")
+control(desktop, "开始测试").click()
+control(desktop, "认识").click()
+control(desktop, "提交").click()
+expect([heard(desktop)[0], violations(desktop), js(desktop, ASKS)],
+       [[f"你认识74个字！ 第2个字 {text(desktop, 'Label2')}"], [], True],
+       "after the first answer: heard, the checker, leaving")
+submit = control(desktop, "提交")
+for _ in range(90):
+    submit.click()
+expect([heard(desktop)[1], violations(desktop), js(desktop, ASKS)],
+       [[["Vorlank", "测试完毕！你认识6734个字！"]], [], False], "the end dialog: heard, the checker, leaving")
+press(desktop, "Return")
+
+# A storm of clicks and keys (draws, answers by circle, text and arrow key, submits, look-ups
+# opened and blocked, boxes closed), checked against a model of the title after every burst.
+seed = int(os.environ.get("VORLANK_STORM_SEED", time.time()))
+dice = random.Random(seed)
+load(desktop)
+named = {name: control(desktop, name) for name in ("开始测试", "提交", "查询此字", "认识", "不认识")}
+index = known = 0
+chosen, on_answer, boxes, estimate = None, False, 0, "Vorlank1.0版"
+for burst in range(50):
+    for _ in range(20):
+        roll = dice.random()
+        if roll < 0.02:
+            named["开始测试"].click()
+            index, known, on_answer = 1, 0, False
+        elif roll < 0.3:
+            answer = dice.choice(("认识", "不认识"))
+            target = named[answer] if dice.random() < 0.5 else named[answer].find_element("xpath", "../span")
+            target.click()
+            chosen, on_answer = answer, True
+        elif roll < 0.35 and on_answer:
+            press(desktop, dice.choice(("Left", "Right")))
+            chosen = "不认识" if chosen == "认识" else "认识"
+        elif roll < 0.4:
+            blocked = dice.random() < 0.3
+            js(desktop, f"window.open = () => {'null' if blocked else '({})'}")
+            named["查询此字"].click()
+            on_answer = False
+            if blocked:
+                boxes += 1
+                press(desktop, dice.choice(("Return", "Escape")))
+        else:
+            named["提交"].click()
+            on_answer = False
+            if 1 <= index <= 91:
+                known += chosen == "认识"
+                estimate, index = f"你认识{74 * known}个字！", index + 1
+                if index == 92:
+                    boxes += 1
+                    press(desktop, dice.choice(("Return", "Escape")))
+    if title(desktop) != estimate or box(desktop):
+        break
+expect([title(desktop), box(desktop)], [estimate, None], f"the storm (VORLANK_STORM_SEED={seed})")
 desktop.quit()
 
-# A phone: one column, in reading order, nothing clipped or sideways, text and targets a finger
-# can use.
-phone = browser(375, 667, phone=True)
-load(phone)
-phone.save_screenshot(str(scratch / "phone.png"))
-expect(js(phone, "return document.documentElement.scrollWidth <= innerWidth"), True,
-       "no sideways scrolling at 375 px")
-faults = js(phone, """const faults = [];
-    for (const e of document.querySelectorAll('.caption, [data-twips], legend')) {
-        const r = e.getBoundingClientRect();
+# Readers whose screen, pointer or text does not suit the window: each gets the one column,
+# centred, in reading order, with nothing overlapping, clipped or scrolling sideways; a finger
+# gets text of 14 px and targets of 44 px at the least.
+LAYOUT_FAULTS = """const faults = [], finger = matchMedia('(pointer: coarse)').matches;
+    if (document.documentElement.scrollWidth > innerWidth) faults.push('sideways scrolling');
+    const shown = [...document.querySelectorAll('.caption, [data-twips], legend')]
+        .filter(e => e.getClientRects().length);
+    for (const e of shown) {
+        const r = e.getBoundingClientRect(), name = e.id || e.textContent;
         if (r.left < 0 || r.right > innerWidth || e.scrollWidth > e.clientWidth + 1
                 || e.scrollHeight > e.clientHeight + 1)
-            faults.push(e.id || e.textContent + ' clipped');
-        if (e.matches('button, .option, .label, legend')
+            faults.push(name + ' clipped');
+        if (finger && e.matches('.caption, button, .option, .label, legend')
                 && parseFloat(getComputedStyle(e).fontSize) < 14)
-            faults.push((e.id || e.textContent) + ' text below 14 px');
-        if (e.matches('button, .option') && r.height < 44)
-            faults.push(e.id + ' below 44 px');
+            faults.push(name + ' text below 14 px');
+        if (finger && e.matches('.caption, button, .option') && r.height < 44)
+            faults.push(name + ' below 44 px');
     }
-    return faults""")
-expect(faults, [], "the narrow page's faults")
-tops = js(phone, """return ['title', 'Label3', 'Label2', 'Frame1', 'Command4', 'Command3',
-    'Command1', 'Label1', 'Frame2', 'Frame3'].map(id =>
-    document.getElementById(id).getBoundingClientRect().top)""")
-expect(tops == sorted(tops), True, f"the column's order: {tops}")
-press(phone, "space Tab Tab Tab Left Tab Tab Return")
-expect(title(phone), "你认识74个字！", "the keyboard on a phone")
-phone.quit()
-
+    const leaves = shown.filter(e => !e.matches('fieldset'));
+    for (const a of leaves)
+        for (const b of leaves) {
+            const p = a.getBoundingClientRect(), q = b.getBoundingClientRect();
+            if (a !== b && !a.contains(b) && !b.contains(a) && a.id < b.id
+                    && Math.min(p.right, q.right) - Math.max(p.left, q.left) > 1
+                    && Math.min(p.bottom, q.bottom) - Math.max(p.top, q.top) > 1)
+                faults.push((a.id || a.textContent) + ' over ' + (b.id || b.textContent));
+        }
+    return faults"""
+COLUMN = """const tops = ['title', 'Command4', 'Label3', 'Label2', 'Frame1', 'Command3', 'Command1',
+        'Label1', 'Frame2', 'Frame3'].map(id => document.getElementById(id).getBoundingClientRect());
+    const w = document.querySelector('.window').getBoundingClientRect();
+    return [tops.every((r, i) => i === 0 || r.top >= tops[i - 1].bottom - 1),
+            Math.abs(w.left - (document.documentElement.clientWidth - w.right)) <= 1]"""
+for what, width, height, finger, font, minimum in [
+        ("a phone", 375, 667, True, 16, 0), ("a phone held sideways", 667, 375, True, 16, 0),
+        ("a tablet", 768, 1024, True, 16, 0), ("a phone, text at 24 px", 375, 667, True, 24, 0),
+        ("a desktop, minimum text 18 px", 1280, 800, False, 16, 18),
+        ("a desktop, text at 24 px", 1280, 800, False, 24, 0)]:
+    reader = browser(width, height, phone=finger, font=font, minimum=minimum)
+    load(reader)
+    reader.save_screenshot(str(scratch / (what.replace(" ", "-").replace(",", "") + ".png")))
+    expect(js(reader, LAYOUT_FAULTS), [], f"{what}: the column's faults")
+    expect(js(reader, COLUMN), [True, True], f"{what}: the column in order, one under another, centred")
+    if finger:
+        press(reader, "space Tab Tab Tab Left Tab Tab Return")
+        expect(title(reader), "你认识74个字！", f"{what}: the keyboard")
+    reader.quit()
 
 # Served from a web host: installable, and working offline after the first visit.
 class Quiet(http.server.SimpleHTTPRequestHandler):
+    """The page's files; under /slow/ its program comes late, under /broken/ never."""
+
+    def do_GET(self):
+        folder, _, rest = self.path.lstrip("/").partition("/")
+        if folder in ("slow", "broken"):
+            if rest.startswith("vorlank.js"):
+                if folder == "broken":
+                    return self.send_error(404)
+                time.sleep(2)
+            self.path = "/" + rest
+        return super().do_GET()
+
     def log_message(self, *arguments):
         pass
 
@@ -252,14 +391,33 @@ server = http.server.ThreadingHTTPServer(("127.0.0.1", 0),
 threading.Thread(target=server.serve_forever, daemon=True).start()
 online = browser(1280, 900)
 hosted = f"http://127.0.0.1:{server.server_port}/index.html"
+
+# Clicks made while the program is still on its way run, in order, once it is ready; a program
+# that does not come says so instead of a page that looks alive.
+load(online, hosted.replace("/index.html", "/slow/index.html"), ready=False)
+for name in ("认识", "开始测试", "提交"):
+    control(online, name).click()
+WebDriverWait(online, 10).until(lambda d: js(d, "return 'ready' in document.documentElement.dataset"))
+expect(title(online), "你认识74个字！", "clicks made before the program was ready")
+load(online, hosted.replace("/index.html", "/broken/index.html"), ready=False)
+WebDriverWait(online, 10).until(lambda d: box(d) is not None)
+expect(box(online)[1], "Vorlank cannot start: its program (vorlank.js) did not load.",
+       "a program that did not load")
+
 load(online, hosted)
 manifest = js(online, """return fetch('manifest.webmanifest').then(r => r.json()).then(m =>
     Promise.all(m.icons.map(i => fetch(i.src).then(r => r.ok && r.headers.get('content-type'))))
         .then(types => [m.name, m.display, types.every(t => t && t.startsWith('image/'))]))""")
 expect(manifest, ["Vorlank", "standalone", True], "the web app manifest and its icons")
+expect(js(online, "return document.querySelector('link[rel=manifest]') !== null"), True,
+       "the manifest linked where the page is served")
 WebDriverWait(online, 10).until(lambda d: js(d, "return !!navigator.serviceWorker.controller"))
 server.shutdown()
 server.server_close()
+# Only the service worker may answer: the browser's own cache is cleared and left aside.
+online.execute_cdp_cmd("Network.enable", {})
+online.execute_cdp_cmd("Network.clearBrowserCache", {})
+online.execute_cdp_cmd("Network.setCacheDisabled", {"cacheDisabled": True})
 load(online, hosted)
 control(online, "开始测试").click()
 control(online, "提交").click()

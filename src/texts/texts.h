@@ -50,10 +50,19 @@ inline constexpr char16_t secondProduct[] = u"笔顺练字帖";
 // Shown when the desktop does not open an address, above the address itself.
 inline constexpr char16_t addressNotOpened[]
     = u"无法打开网页浏览器。请把下面的网址复制到浏览器中打开：";
+// The same, in the browser, when it does not open the new tab (a blocker refused it).
+inline constexpr char16_t tabNotOpened[]
+    = u"浏览器没有打开新的标签页。请把下面的网址复制到地址栏中打开：";
 // Shown above an error's description when an operation could not finish.
 inline constexpr char16_t operationFailed[] = u"操作未能完成：";
 // Shown before the reason when a damaged build cannot open its window.
 inline constexpr char16_t cannotStart[] = u"Vorlank cannot start: ";
+// The reason on the page when its program did not load or could not run.
+inline constexpr char16_t programNotLoaded[] = u"its program (vorlank.js) did not load.";
+
+// What search engines show of the page.
+inline constexpr char16_t pageDescription[]
+    = u"测一测你认识多少个汉字：从最常用的汉字到生僻字，随机抽取91个字，估算你的识字量。";
 
 // The Linux program's command line.
 inline constexpr char16_t commandLineHelp[]

@@ -159,9 +159,10 @@ std::span<const KeyboardStop> keyboardStops();
 // rectangles overlap (the answers' do), the earlier takes the clicks.
 std::span<const Element *const> stackingOrder();
 
-// The window's own elements (those not inside a group box) in the order one narrow column shows
-// them, as a reader takes them in: the prompt and the character, the answers and the buttons,
-// then the introduction, the instructions and the two products.
+// The window's own elements (those not inside a group box) in the order one column shows them,
+// as a reader takes them in: 开始测试, the prompt and the character, the answers with 提交 right
+// under them and 查询此字, then the introduction, the instructions and the two products. No slip
+// of a finger between the answers and 提交 lands on 开始测试.
 std::span<const Element *const> readingOrder();
 
 } // namespace vorlank::ui

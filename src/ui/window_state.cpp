@@ -104,10 +104,11 @@ View WindowState::run(Action action)
     return v;
 }
 
-View WindowState::openFailed(std::string_view address)
+View WindowState::openFailed(std::string_view address, Opener opener)
 {
     View v = view();
-    v.box = Box { texts::addressNotOpened, errorDetail(address), true };
+    v.box = Box { opener == Opener::Browser ? texts::tabNotOpened : texts::addressNotOpened,
+        errorDetail(address), true };
     return v;
 }
 

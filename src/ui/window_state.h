@@ -65,8 +65,10 @@ public:
     // failure comes back as a box, and the window carries on.
     View click(Action action);
 
-    // The desktop could not open `address`, at once or later: the user gets it to copy.
-    View openFailed(std::string_view address);
+    // Who did not open an address: the desktop, or the browser the page runs in (no new tab).
+    enum class Opener { Desktop, Browser };
+    // `opener` could not open `address`, at once or later: the user gets it to copy.
+    View openFailed(std::string_view address, Opener opener = Opener::Desktop);
 
 private:
     View run(Action action);

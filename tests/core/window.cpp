@@ -160,6 +160,8 @@ TEST_SUITE("window")
         failed.box = Box { u"无法打开网页浏览器。请把下面的网址复制到浏览器中打开：",
             std::u16string(ren.begin(), ren.end()), true };
         CHECK(window.openFailed(ren) == failed);
+        failed.box->message = u"浏览器没有打开新的标签页。请把下面的网址复制到地址栏中打开：";
+        CHECK(window.openFailed(ren, WindowState::Opener::Browser) == failed);
 
         // A failure inside a click is shown, and the window carries on as it was.
         FailingRandom failing;
@@ -266,11 +268,20 @@ TEST_SUITE("window")
         for (const Element *e : stackingOrder())
             if (!e->container.empty())
                 CHECK(at(*e) < at(element(e->container)));
-        // One column shows every element of the window's own once.
+        // One column shows every element of the window's own once; 提交 comes right after the
+        // answers, and 开始测试 lies next to neither.
         std::vector<const Element *> column(readingOrder().begin(), readingOrder().end());
         for (const Element *e : stackingOrder())
             if (e->container.empty())
                 CHECK(std::count(column.begin(), column.end(), e) == 1);
         CHECK(column.size() == 9);
+        const auto place = [&](std::u16string_view caption) {
+            return std::find_if(column.begin(), column.end(), [&](const Element *e) {
+                return e->caption == caption;
+            }) - column.begin();
+        };
+        CHECK(place(u"提交") == place(u"是否认识") + 1);
+        for (const std::u16string_view neighbour : { u"提交", u"是否认识" })
+            CHECK(std::abs(place(u"开始测试") - place(neighbour)) > 1);
     }
 }

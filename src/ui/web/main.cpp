@@ -80,11 +80,11 @@ extern "C" EMSCRIPTEN_KEEPALIVE void vorlank_click(int action)
         draw(state->click(static_cast<ui::Action>(action)));
 }
 
-// The browser would not open the address the last view gave (it blocked the new tab).
+// The browser did not open the address the last view gave (it blocked the new tab).
 extern "C" EMSCRIPTEN_KEEPALIVE void vorlank_open_failed()
 {
     if (state && !opening.empty())
-        draw(state->openFailed(std::exchange(opening, {})));
+        draw(state->openFailed(std::exchange(opening, {}), ui::WindowState::Opener::Browser));
 }
 
 int main()

@@ -52,6 +52,20 @@ std::string px(int twips)
     return std::to_string(pixels(twips)) + "px";
 }
 
+// Points in rem, of the browser's 16 pixels at 96 pixels to the inch (12 points): the reader's
+// default font size scales them.
+std::string rem(int points)
+{
+    constexpr int pointsPerRem = 12;
+    std::string text = std::to_string(points / pointsPerRem);
+    if (const int rest = points % pointsPerRem * 10000 / pointsPerRem; rest != 0) {
+        std::string digits = std::to_string(10000 + rest).substr(1);
+        digits.erase(digits.find_last_not_of('0') + 1);
+        text += "." + digits;
+    }
+    return text + "rem";
+}
+
 std::string colour(unsigned rgb)
 {
     char text[8];
@@ -72,7 +86,7 @@ std::string families(const FaceSpec &face)
 std::string face(Face which, const std::string &name)
 {
     const FaceSpec wanted = faceSpec(which);
-    const std::string size = std::to_string(wanted.points) + "pt";
+    const std::string size = rem(wanted.points);
     return "--" + name + "-face: " + families(wanted) + "; --" + name + "-size: " + size + "; --"
         + name + "-line: " + (wanted.measure == Measure::Line ? size : "normal") + ";";
 }
@@ -99,6 +113,14 @@ std::string properties()
         + " --window-width: " + px(clientArea.width) + "; --face: " + colour(palette.face)
         + "; --desk: " + colour(palette.desk) + "; --caption-from: " + colour(palette.captionFrom)
         + "; --caption-to: " + colour(palette.captionTo) + ";";
+}
+
+// Where the window's layout applies: from the window's width up, with a mouse or a pen, or with
+// no pointer at all; never for a finger, which the column suits at any width.
+std::string windowMedia()
+{
+    const std::string wide = "(min-width: " + px(clientArea.width) + ")";
+    return wide + " and (pointer: fine), " + wide + " and (pointer: none)";
 }
 
 // What a group box holds, for the column's layout: options side by side, or pictures beside
@@ -154,9 +176,9 @@ std::string markup(const Element &e)
             + "</button>\n";
     case Kind::Picture:
         return "<a " + id + " class=\"picture\" " + link + "><img src=\"" + std::string(e.asset)
-            + ".png\" alt=\"" + html(accessibleName(e)) + "\" width=\""
-            + std::to_string(pixels(e.twips.width)) + "\" height=\""
-            + std::to_string(pixels(e.twips.height)) + "\"></a>\n";
+            + ".png\" srcset=\"" + std::string(e.asset) + "-2x.png 2x\" alt=\""
+            + html(accessibleName(e)) + "\" width=\"" + std::to_string(pixels(e.twips.width))
+            + "\" height=\"" + std::to_string(pixels(e.twips.height)) + "\"></a>\n";
     case Kind::Label: {
         const std::string look = e.face == Face::Character ? " character" : "";
         const std::string place = e.alignment == Alignment::Centred ? " centred" : "";
@@ -211,7 +233,10 @@ int main()
         body += markup(*e);
     const std::string page = filled(page::indexTemplate(),
         { { "TITLE", html(texts::windowTitle) }, { "PROPERTIES", properties() },
-            { "WINDOW_WIDTH", std::to_string(pixels(clientArea.width)) },
+            { "DESCRIPTION", html(texts::pageDescription) },
+            // The window's layout: from the window's width up, for any pointer but a finger.
+            { "WINDOW_MEDIA", windowMedia() },
+            { "CANNOT_START", html(std::u16string(texts::cannotStart) + texts::programNotLoaded) },
             { "LAYOUT", ".client { height: " + px(clientArea.height) + "; }\n" + wideLayout() },
             { "KEYBOARD", keyboard }, { "ELEMENTS", body },
             { "BOX_TITLE", html(texts::applicationTitle) }, { "OK", html(texts::okButton) } });

@@ -25,14 +25,28 @@ mergeInto(LibraryManager.library, {
                     control.addEventListener("click", () => _vorlank_click(action));
             }
             page.wireTab(client);
+            // Enter in the address's field closes the box, as on its button.
+            page.byId("box-detail").addEventListener("keydown", event => {
+                if (event.key === "Enter") {
+                    event.preventDefault();
+                    page.byId("box").close();
+                }
+            });
             const root = document.documentElement.dataset;
             root.ready = "";
             for (const action of (root.early || "").split(" ").filter(Boolean))
                 _vorlank_click(Number(action));
             delete root.early;
-            // Served from a web host, the page works offline after the first visit.
-            if ("serviceWorker" in navigator && location.protocol.startsWith("http"))
-                navigator.serviceWorker.register("sw.js");
+            // Served from a web host, the page can be installed and works offline after the first
+            // visit; from a file, browsers refuse both.
+            if (location.protocol.startsWith("http")) {
+                const manifest = document.createElement("link");
+                manifest.rel = "manifest";
+                manifest.href = "manifest.webmanifest";
+                document.head.append(manifest);
+                if ("serviceWorker" in navigator)
+                    navigator.serviceWorker.register("sw.js");
+            }
             performance.mark("vorlank-ready");
         },
 
@@ -65,10 +79,20 @@ mergeInto(LibraryManager.library, {
             for (const radio of document.querySelectorAll("#client input[type=radio]"))
                 radio.checked = radio.parentElement.id === view.checked;
             page.byId("status").textContent = view.announcement;
+            // Leaving or reloading the page in the middle of a test asks first.
+            if (view.underWay)
+                addEventListener("beforeunload", page.keep);
+            else
+                removeEventListener("beforeunload", page.keep);
             if (view.address)
                 page.open(view.address);
             if (view.box)
                 page.showBox(view.box);
+        },
+
+        keep: function(event) {
+            event.preventDefault();
+            event.returnValue = "";
         },
 
         // A new tab at the address, told nothing of the page that opened it; a blocked one is the
@@ -92,9 +116,13 @@ mergeInto(LibraryManager.library, {
             page.byId("box-message").textContent = box.message;
             field.hidden = !box.detail;
             field.value = box.detail;
+            field.style.height = "auto";
             page.byId("box").querySelector(".warning").style.display = box.warning ? "" : "none";
             page.byId("box").showModal();
             if (box.detail) {
+                // The whole address, wrapped where it must be.
+                field.style.height
+                    = field.scrollHeight + field.offsetHeight - field.clientHeight + "px";
                 field.focus();
                 field.select();
             } else {
