@@ -11,6 +11,7 @@ chromium through chromedriver)
 """
 import functools
 import http.server
+import json
 import os
 import pathlib
 import random
@@ -181,15 +182,15 @@ expect([js(desktop, "return document.querySelector('link[rel=manifest]')"),
         [entry["message"] for entry in desktop.get_log("browser") if entry["level"] == "SEVERE"]],
        [None, []], "from a file: no manifest and no console error")
 # Every element where the table puts it, at 15 twips to the pixel.
+TWIPS = json.loads((page / "twips.json").read_text(encoding="utf-8"))  # from the element table
 misplaced = js(desktop, """const client = document.getElementById('client').getBoundingClientRect();
-    return [...document.querySelectorAll('[data-twips]')].filter(e => {
-        const r = e.getBoundingClientRect();
-        const [left, top, width, height] = e.dataset.twips.split(' ').map(t => t / 15);
+    return Object.entries(arguments[0]).filter(([id, twips]) => {
+        const r = document.getElementById(id).getBoundingClientRect();
+        const [left, top, width, height] = twips.map(t => t / 15);
         return Math.abs(r.left - client.left - left) > 0.5 || Math.abs(r.top - client.top - top) > 0.5
             || Math.abs(r.width - width) > 0.5 || Math.abs(r.height - height) > 0.5;
-    }).map(e => e.id)""")
-expect(misplaced, [], "elements away from their twip rectangles")
-expect(js(desktop, "return document.querySelectorAll('[data-twips]').length"), 16, "elements shown")
+    }).map(([id]) => id)""", TWIPS)
+expect([misplaced, len(TWIPS)], [[], 16], "elements away from their twip rectangles, of all shown")
 desktop.save_screenshot(str(scratch / "desktop.png"))
 
 # A whole test with the mouse: a submit before any draw does nothing; 认识 by its circle, 不认识
@@ -325,7 +326,7 @@ desktop.quit()
 # gets text of 14 px and targets of 44 px at the least.
 LAYOUT_FAULTS = """const faults = [], finger = matchMedia('(pointer: coarse)').matches;
     if (document.documentElement.scrollWidth > innerWidth) faults.push('sideways scrolling');
-    const shown = [...document.querySelectorAll('.caption, [data-twips], legend')]
+    const shown = [...document.querySelectorAll('.caption, #client [id], legend')]
         .filter(e => e.getClientRects().length);
     for (const e of shown) {
         const r = e.getBoundingClientRect(), name = e.id || e.textContent;

@@ -30,8 +30,8 @@ std::u16string estimateTitle(std::int32_t estimate)
 }
 } // namespace
 
-WindowState::WindowState(runtime::RandomSource &random)
-    : texts_(inventory::embeddedInventory())
+WindowState::WindowState(runtime::RandomSource &random, inventory::InventoryTexts texts)
+    : texts_(std::move(texts))
     , bands_(inventory::loadBands(texts_.text1, texts_.text2))
     , quiz_(bands_, random)
 {

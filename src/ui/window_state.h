@@ -52,9 +52,11 @@ struct View {
 class WindowState
 {
 public:
-    // Loads the embedded inventory into the bands, as the window's load does; throws when the
-    // program's own data is damaged.
-    explicit WindowState(runtime::RandomSource &random);
+    // Fills the bands from the inventory, as the window's load does; throws when the program's
+    // own data is damaged. A front end that must not be busy for long decodes the inventory
+    // itself, a block at a time, and hands it over.
+    explicit WindowState(runtime::RandomSource &random,
+        inventory::InventoryTexts texts = inventory::embeddedInventory());
     WindowState(const WindowState &) = delete;
     WindowState &operator=(const WindowState &) = delete;
 

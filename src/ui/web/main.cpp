@@ -2,6 +2,7 @@
 // (page/page.js, linked in as a library) passes each click in and draws each view that comes out;
 // the view crosses as JSON, in one call.
 #include "dom.h"
+#include "inventory/inventory.h"
 #include "runtime/runtime.h"
 #include "texts/texts.h"
 #include "ui/window_state.h"
@@ -18,6 +19,7 @@ extern "C" {
 // In page/page.js.
 void vorlank_page_draw(const char *viewJson);
 void vorlank_page_ready();
+void vorlank_page_later(int stage);
 }
 
 namespace
@@ -87,20 +89,46 @@ extern "C" EMSCRIPTEN_KEEPALIVE void vorlank_open_failed()
         draw(state->openFailed(std::exchange(opening, {}), ui::WindowState::Opener::Browser));
 }
 
-int main()
+namespace
 {
-    static runtime::ClockRandom random;
+// The program starts in three short tasks, a block of the inventory each and then the bands, so
+// that the page answers a reader between them; the page drawn at build time is on show meanwhile,
+// and the clicks made meanwhile wait.
+inventory::InventoryTexts loading;
+} // namespace
+
+// Step `stage` of the start; the page runs the next one in a task of its own.
+extern "C" EMSCRIPTEN_KEEPALIVE void vorlank_start(int stage)
+{
     try {
-        state = std::make_unique<ui::WindowState>(random);
+        switch (stage) {
+        case 0:
+            loading.text1 = runtime::decodeGbk(inventory::embeddedText1Gbk());
+            break;
+        case 1:
+            loading.text2 = runtime::decodeGbk(inventory::embeddedText2Gbk());
+            break;
+        default: {
+            static runtime::ClockRandom random;
+            state = std::make_unique<ui::WindowState>(random, std::move(loading));
+            draw(state->view());
+            vorlank_page_ready();
+            return;
+        }
+        }
     } catch (const std::exception &e) {
         // Only a damaged build gets here (its embedded inventory does not load): say so plainly.
         ui::View failed;
         failed.title = texts::windowTitle;
         failed.box = ui::Box { ui::cannotStartMessage(e), {}, true };
         draw(failed);
-        return 1;
+        return;
     }
-    draw(state->view());
-    vorlank_page_ready();
+    vorlank_page_later(stage + 1);
+}
+
+int main()
+{
+    vorlank_start(0);
     return 0;
 }

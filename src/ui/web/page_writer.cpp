@@ -2,7 +2,8 @@
 // table at build time: every element at its twip rectangle for wide screens and in one column for
 // narrow ones, with the window's texts, faces, colours, keyboard stops and pictures, so that the
 // window is drawn before any script has run. The script then only brings it to life.
-// Usage: page_writer > index.html   (run under Node, where it is built)
+// Usage: page_writer > index.html; page_writer --twips > twips.json   (run under Node, where it is
+// built)
 #include "dom.h"
 #include "runtime/runtime.h"
 #include "texts/texts.h"
@@ -141,11 +142,7 @@ std::string groupClass(const Element &box)
 // One element and, for a group box, what it frames, in reading order.
 std::string markup(const Element &e)
 {
-    // Each element says where the table puts it in the window, for the page's test to measure.
-    const TwipRect r = windowRect(e);
-    const std::string id = "id=\"" + web::domId(e) + "\" data-twips=\"" + std::to_string(r.left)
-        + " " + std::to_string(r.top) + " " + std::to_string(r.width) + " "
-        + std::to_string(r.height) + "\"";
+    const std::string id = "id=\"" + web::domId(e) + "\"";
     // The products are real links: middle-click, long-press and "copy link" work as on any page.
     // They take no Tab stop, as in the window; the keyboard order is the table's.
     const std::string link
@@ -191,7 +188,22 @@ std::string markup(const Element &e)
     return {};
 }
 
-// The template with each @NAME@ replaced by its value.
+// Where the table puts each element in the window, in twips, for the page's test to measure:
+// {"id": [left, top, width, height], ...}.
+std::string twipsJson()
+{
+    std::string json;
+    for (const Element *e : stackingOrder()) {
+        const TwipRect r = windowRect(*e);
+        json += (json.empty() ? "{" : ",\n") + ("\"" + web::domId(*e) + "\": [")
+            + std::to_string(r.left) + ", " + std::to_string(r.top) + ", " + std::to_string(r.width)
+            + ", " + std::to_string(r.height) + "]";
+    }
+    return json + "}\n";
+}
+
+// The template with each @NAME@ replaced by its value, and without the lines that are only a
+// "//" comment, which are for the template's readers.
 std::string filled(
     std::string_view text, const std::vector<std::pair<std::string, std::string>> &values)
 {
@@ -215,12 +227,27 @@ std::string filled(
         out += value->second;
         text.remove_prefix(end + 1);
     }
-    return out;
+    std::string kept;
+    std::size_t start = 0;
+    while (start < out.size()) {
+        const std::size_t end = std::min(out.find('\n', start), out.size());
+        const std::string_view line = std::string_view(out).substr(start, end - start);
+        const std::size_t first = line.find_first_not_of(' ');
+        if (first == std::string_view::npos || line.substr(first, 2) != "//")
+            kept.append(line).append("\n");
+        start = end + 1;
+    }
+    return kept;
 }
 } // namespace
 
-int main()
+int main(int argc, char *argv[])
 {
+    if (argc > 1 && std::string_view(argv[1]) == "--twips") {
+        const std::string json = twipsJson();
+        std::fwrite(json.data(), 1, json.size(), stdout);
+        return 0;
+    }
     // The keyboard's stops, a space between them, the options of one stop joined by commas.
     std::string keyboard;
     for (const KeyboardStop &stop : keyboardStops()) {

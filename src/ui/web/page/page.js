@@ -4,7 +4,8 @@
 // stops come from the page as page_writer wrote it. Nothing here is a page global.
 "use strict";
 // What Emscripten provides around a library, and what it makes of its "$" entries.
-/* global mergeInto, LibraryManager, page, _vorlank_click, _vorlank_open_failed, UTF8ToString */
+/* global mergeInto, LibraryManager, page, _vorlank_click, _vorlank_open_failed, _vorlank_start,
+   UTF8ToString */
 
 mergeInto(LibraryManager.library, {
     $page: {
@@ -134,6 +135,11 @@ mergeInto(LibraryManager.library, {
     vorlank_page_draw__deps: ["$page"],
     vorlank_page_draw: function(view) {
         page.draw(JSON.parse(UTF8ToString(view)));
+    },
+
+    // Runs the program's next step of its start in a task of its own.
+    vorlank_page_later: function(stage) {
+        setTimeout(() => _vorlank_start(stage));
     },
 
     vorlank_page_ready__deps: ["$page"],
