@@ -62,6 +62,7 @@ int stackingRank(const Element &e)
 std::vector<const Element *> stacked()
 {
     std::vector<const Element *> order;
+    order.reserve(table.size());
     for (const Element &e : table)
         order.push_back(&e);
     std::stable_sort(order.begin(), order.end(),

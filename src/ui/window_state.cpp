@@ -104,7 +104,7 @@ View WindowState::run(Action action)
     return v;
 }
 
-View WindowState::openFailed(std::string_view address, Opener opener)
+View WindowState::openFailed(std::string_view address, Opener opener) const
 {
     View v = view();
     v.box = Box { opener == Opener::Browser ? texts::tabNotOpened : texts::addressNotOpened,

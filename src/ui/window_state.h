@@ -70,7 +70,7 @@ public:
     // Who did not open an address: the desktop, or the browser the page runs in (no new tab).
     enum class Opener { Desktop, Browser };
     // `opener` could not open `address`, at once or later: the user gets it to copy.
-    View openFailed(std::string_view address, Opener opener = Opener::Desktop);
+    View openFailed(std::string_view address, Opener opener = Opener::Desktop) const;
 
 private:
     View run(Action action);

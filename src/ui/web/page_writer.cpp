@@ -239,15 +239,9 @@ std::string filled(
     }
     return kept;
 }
-} // namespace
-
-int main(int argc, char *argv[])
+// index.html.
+std::string indexPage()
 {
-    if (argc > 1 && std::string_view(argv[1]) == "--twips") {
-        const std::string json = twipsJson();
-        std::fwrite(json.data(), 1, json.size(), stdout);
-        return 0;
-    }
     // The keyboard's stops, a space between them, the options of one stop joined by commas.
     std::string keyboard;
     for (const KeyboardStop &stop : keyboardStops()) {
@@ -258,7 +252,7 @@ int main(int argc, char *argv[])
     std::string body;
     for (const Element *e : readingOrder())
         body += markup(*e);
-    const std::string page = filled(page::indexTemplate(),
+    return filled(page::indexTemplate(),
         { { "TITLE", html(texts::windowTitle) }, { "PROPERTIES", properties() },
             { "DESCRIPTION", html(texts::pageDescription) },
             // The window's layout: from the window's width up, for any pointer but a finger.
@@ -267,6 +261,17 @@ int main(int argc, char *argv[])
             { "LAYOUT", ".client { height: " + px(clientArea.height) + "; }\n" + wideLayout() },
             { "KEYBOARD", keyboard }, { "ELEMENTS", body },
             { "BOX_TITLE", html(texts::applicationTitle) }, { "OK", html(texts::okButton) } });
-    std::fwrite(page.data(), 1, page.size(), stdout);
-    return 0;
+}
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    try {
+        const std::string out
+            = argc > 1 && std::string_view(argv[1]) == "--twips" ? twipsJson() : indexPage();
+        return std::fwrite(out.data(), 1, out.size(), stdout) == out.size() ? 0 : 1;
+    } catch (const std::exception &e) {
+        std::fprintf(stderr, "page_writer: %s\n", e.what());
+        return 1;
+    }
 }

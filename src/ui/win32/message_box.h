@@ -18,6 +18,6 @@ namespace vorlank::ui::win32
 // Shows the box, modal to `owner`, titled with the application title, with one 确定 button
 // that Enter and Escape press too, and returns once the user has closed it. A detail starts
 // selected and focused, so Ctrl+C copies it.
-void showBox(HWND owner, const Box &box, const FaceSpec &face);
+void showBox(HWND owner, const Box &content, const FaceSpec &face);
 
 } // namespace vorlank::ui::win32
