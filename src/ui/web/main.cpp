@@ -91,8 +91,8 @@ extern "C" EMSCRIPTEN_KEEPALIVE void vorlank_open_failed()
 
 namespace
 {
-// The program starts in three short tasks, a block of the inventory each and then the bands, so
-// that the page answers a reader between them; the page drawn at build time is on show meanwhile,
+// The program starts in four short tasks, a block of the inventory each, the bands, and the
+// page brought to life, so that the page answers a reader between them; the page drawn at build time is on show meanwhile,
 // and the clicks made meanwhile wait.
 inventory::InventoryTexts loading;
 } // namespace
@@ -108,13 +108,15 @@ extern "C" EMSCRIPTEN_KEEPALIVE void vorlank_start(int stage)
         case 1:
             loading.text2 = runtime::decodeGbk(inventory::embeddedText2Gbk());
             break;
-        default: {
+        case 2: {
             static runtime::ClockRandom random;
             state = std::make_unique<ui::WindowState>(random, std::move(loading));
+            break;
+        }
+        default:
             draw(state->view());
             vorlank_page_ready();
             return;
-        }
         }
     } catch (const std::exception &e) {
         // Only a damaged build gets here (its embedded inventory does not load): say so plainly.
