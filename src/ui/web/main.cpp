@@ -92,8 +92,8 @@ extern "C" EMSCRIPTEN_KEEPALIVE void vorlank_open_failed()
 namespace
 {
 // The program starts in four short tasks, a block of the inventory each, the bands, and the
-// page brought to life, so that the page answers a reader between them; the page drawn at build time is on show meanwhile,
-// and the clicks made meanwhile wait.
+// page brought to life, so that the page answers a reader between them; the page drawn at build
+// time is on show meanwhile, and the clicks made meanwhile wait.
 inventory::InventoryTexts loading;
 } // namespace
 

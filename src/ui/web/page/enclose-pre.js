@@ -1,2 +1,5 @@
 (() => {
-var Module = {onAbort: () => document.querySelector("script[src='vorlank.js']").dispatchEvent(new Event("error"))};
+    var Module = {
+        onAbort: () => document.querySelector("script[src='vorlank.js']")
+                           .dispatchEvent(new Event("error"))
+    };
