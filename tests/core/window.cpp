@@ -223,22 +223,6 @@ TEST_SUITE("window")
         CHECK(cannotStartMessage(std::runtime_error("\xFF")) == u"Vorlank cannot start: \uFFFD");
     }
 
-    TEST_CASE("twips become pixels as Windows rounds them")
-    {
-        struct Case {
-            int twips;
-            int dpi;
-            int want;
-        };
-        const Case cases[] = { { 9315, 96, 621 }, { 6045, 96, 403 }, { 9315, 144, 932 },
-            { 855, 144, 86 }, { 15, 96, 1 }, { 7, 96, 0 }, { 8, 96, 1 }, { -8, 96, -1 } };
-        for (const Case &c : cases) {
-            CAPTURE(c.twips);
-            CAPTURE(c.dpi);
-            CHECK(pixels(c.twips, c.dpi) == c.want);
-        }
-    }
-
     // What every front end follows: Tab from 开始测试 to 提交, 查询此字 and the answers as one
     // stop, the first focus on 开始测试, and a name for a screen reader on everything.
     TEST_CASE("keyboard stops, accessible names, stacking and reading order")

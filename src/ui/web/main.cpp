@@ -26,6 +26,10 @@ namespace
 {
 std::unique_ptr<ui::WindowState> state;
 std::string opening; // the address the last view gave to open
+// The program starts in four short tasks, a block of the inventory each, the bands, and the
+// page brought to life, so that the page answers a reader between them; the page drawn at build
+// time is on show meanwhile, and the clicks made meanwhile wait.
+inventory::InventoryTexts loading;
 
 // `text` as a JSON string.
 std::string json(std::string_view utf8)
@@ -88,14 +92,6 @@ extern "C" EMSCRIPTEN_KEEPALIVE void vorlank_open_failed()
     if (state && !opening.empty())
         draw(state->openFailed(std::exchange(opening, {}), ui::WindowState::Opener::Browser));
 }
-
-namespace
-{
-// The program starts in four short tasks, a block of the inventory each, the bands, and the
-// page brought to life, so that the page answers a reader between them; the page drawn at build
-// time is on show meanwhile, and the clicks made meanwhile wait.
-inventory::InventoryTexts loading;
-} // namespace
 
 // Step `stage` of the start; the page runs the next one in a task of its own.
 extern "C" EMSCRIPTEN_KEEPALIVE void vorlank_start(int stage)
