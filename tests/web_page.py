@@ -372,15 +372,18 @@ for what, width, height, finger, font, minimum in [
 
 # Served from a web host: installable, and working offline after the first visit.
 class Quiet(http.server.SimpleHTTPRequestHandler):
-    """The page's files; under /slow/ its program comes late, under /broken/ never."""
+    """The page's files; under /slow/ its program comes late, under /broken/vorlank.js/ and
+    /broken/vorlank.wasm/ that file never comes."""
 
     def do_GET(self):
         folder, _, rest = self.path.lstrip("/").partition("/")
+        if folder == "broken":
+            missing, _, rest = rest.partition("/")
+            if rest.startswith(missing):
+                return self.send_error(404)
+        elif folder == "slow" and rest.startswith("vorlank.js"):
+            time.sleep(2)
         if folder in ("slow", "broken"):
-            if rest.startswith("vorlank.js"):
-                if folder == "broken":
-                    return self.send_error(404)
-                time.sleep(2)
             self.path = "/" + rest
         return super().do_GET()
 
@@ -401,10 +404,11 @@ for name in ("认识", "开始测试", "提交"):
     control(online, name).click()
 WebDriverWait(online, 10).until(lambda d: js(d, "return 'ready' in document.documentElement.dataset"))
 expect(title(online), "你认识74个字！", "clicks made before the program was ready")
-load(online, hosted.replace("/index.html", "/broken/index.html"), ready=False)
-WebDriverWait(online, 10).until(lambda d: box(d) is not None)
-expect(box(online)[1], "Vorlank cannot start: its program (vorlank.js) did not load.",
-       "a program that did not load")
+for missing in ("vorlank.js", "vorlank.wasm"):
+    load(online, hosted.replace("/index.html", f"/broken/{missing}/index.html"), ready=False)
+    WebDriverWait(online, 10).until(lambda d: box(d) is not None)
+    expect(box(online)[1], "Vorlank cannot start: its program (vorlank.js) did not load.",
+           f"a program whose {missing} did not load")
 
 load(online, hosted)
 manifest = js(online, """return fetch('manifest.webmanifest').then(r => r.json()).then(m =>

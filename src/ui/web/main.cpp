@@ -26,9 +26,9 @@ namespace
 {
 std::unique_ptr<ui::WindowState> state;
 std::string opening; // the address the last view gave to open
-// The program starts in four short tasks, a block of the inventory each, the bands, and the
-// page brought to life, so that the page answers a reader between them; the page drawn at build
-// time is on show meanwhile, and the clicks made meanwhile wait.
+// The program starts in four short tasks after the one that made it: a block of the inventory
+// each, the bands, and the page brought to life, so that the page answers a reader between them.
+// The page drawn at build time is on show meanwhile, and the clicks made meanwhile wait.
 inventory::InventoryTexts loading;
 
 // `text` as a JSON string.
@@ -127,6 +127,6 @@ extern "C" EMSCRIPTEN_KEEPALIVE void vorlank_start(int stage)
 
 int main()
 {
-    vorlank_start(0);
+    vorlank_page_later(0);
     return 0;
 }
