@@ -28,9 +28,10 @@ whole = sum((build / f).stat().st_size for f in page_files)
 packed = sum(len(gzip.compress((build / f).read_bytes(), 9)) for f in page_files)
 print(f"page: {whole} bytes, {packed} gzip-compressed, in {len(page_files)} files")
 
-# The floor sits beside the page, so that it loads the same stylesheet and pictures.
+# The floor sits beside the page, so that it loads the same stylesheet and pictures. Opened from
+# disk, the page takes its WebAssembly from vorlank.wasm.js.
 folder = pathlib.Path(tempfile.mkdtemp())
-for f in page_files:
+for f in page_files + ["vorlank.wasm.js"]:
     shutil.copy(build / f, folder / f)
 html = (folder / "index.html").read_text(encoding="utf-8")
 (folder / "floor.html").write_text(re.sub(r"<script[^>]*></script>\n", "", html), encoding="utf-8")
