@@ -15,6 +15,7 @@ import json
 import os
 import pathlib
 import random
+import shutil
 import sys
 import tempfile
 import threading
@@ -404,8 +405,15 @@ for name in ("认识", "开始测试", "提交"):
     control(online, name).click()
 WebDriverWait(online, 10).until(lambda d: js(d, "return 'ready' in document.documentElement.dataset"))
 expect(title(online), "你认识74个字！", "clicks made before the program was ready")
-for missing in ("vorlank.js", "vorlank.wasm"):
-    load(online, hosted.replace("/index.html", f"/broken/{missing}/index.html"), ready=False)
+# Opened from disk, the WebAssembly comes in a script of its own.
+bare = pathlib.Path(tempfile.mkdtemp())
+for f in page.iterdir():
+    if f.is_file() and f.name != "vorlank.wasm.js":
+        shutil.copy(f, bare)
+for missing, address in (("vorlank.js", hosted.replace("/index.html", "/broken/vorlank.js/index.html")),
+                         ("vorlank.wasm", hosted.replace("/index.html", "/broken/vorlank.wasm/index.html")),
+                         ("vorlank.wasm.js", bare.joinpath("index.html").as_uri())):
+    load(online, address, ready=False)
     WebDriverWait(online, 10).until(lambda d: box(d) is not None)
     expect(box(online)[1], "Vorlank cannot start: its program (vorlank.js) did not load.",
            f"a program whose {missing} did not load")

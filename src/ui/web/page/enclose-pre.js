@@ -1,21 +1,22 @@
 (() => {
     const script = document.querySelector("script[src='vorlank.js']");
     const failed = () => script.dispatchEvent(new Event("error"));
-    // The program's WebAssembly. Served, it is a file of its own, compiled as it arrives, so that
-    // no task of the page's waits on it; from a file, which browsers will not fetch, it comes as
-    // text in a script of its own (vorlank.wasm.js), which hands it over in an event.
-    const carried = () => new Promise((resolve, reject) => {
-        const carrier = document.createElement("script");
-        carrier.src = "vorlank.wasm.js";
-        carrier.addEventListener(
-            "wasm", event => resolve(Uint8Array.from(atob(event.detail), c => c.charCodeAt(0))));
-        carrier.addEventListener("error", reject);
-        document.head.append(carrier);
+    // The program's WebAssembly, which the browser compiles as it reads it, so that no task of the
+    // page's waits on it. Served, it is a file of its own; from a file, it comes as base64 text in
+    // vorlank.wasm.js, which the page loads alongside, which keeps it on its element and says so
+    // in an event, and which the browser reads as a data: address. (That script's failing to load
+    // is the page's to report.)
+    const carried = () => new Promise(resolve => {
+        const carrier = document.querySelector("script[src='vorlank.wasm.js']");
+        const take = () => resolve("data:application/wasm;base64," + carrier.dataset.wasm);
+        if ("wasm" in carrier.dataset)
+            take();
+        else
+            carrier.addEventListener("wasm", take);
     });
     const instantiate = async imports => {
-        if (!location.protocol.startsWith("http"))
-            return WebAssembly.instantiate(await carried(), imports);
-        const answer = await fetch("vorlank.wasm");
+        const served = location.protocol.startsWith("http");
+        const answer = await fetch(served ? "vorlank.wasm" : await carried());
         if (!answer.ok)
             throw new Error(`vorlank.wasm: ${answer.status}`);
         try {
