@@ -202,8 +202,7 @@ std::string twipsJson()
     return json + "}\n";
 }
 
-// The template with each @NAME@ replaced by its value, and without the lines that are only a
-// "//" comment, which are for the template's readers.
+// The template with each @NAME@ replaced by its value.
 std::string filled(
     std::string_view text, const std::vector<std::pair<std::string, std::string>> &values)
 {
@@ -227,18 +226,9 @@ std::string filled(
         out += value->second;
         text.remove_prefix(end + 1);
     }
-    std::string kept;
-    std::size_t start = 0;
-    while (start < out.size()) {
-        const std::size_t end = std::min(out.find('\n', start), out.size());
-        const std::string_view line = std::string_view(out).substr(start, end - start);
-        const std::size_t first = line.find_first_not_of(' ');
-        if (first == std::string_view::npos || line.substr(first, 2) != "//")
-            kept.append(line).append("\n");
-        start = end + 1;
-    }
-    return kept;
+    return out;
 }
+
 // index.html.
 std::string indexPage()
 {
