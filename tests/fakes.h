@@ -26,18 +26,15 @@ private:
     std::size_t position_ = 0;
 };
 
-// Records every address handed over and keeps its late-failure listener; `opens` says whether
-// the desktop takes the address.
+// Records every address handed over; `opens` says whether the desktop takes the address.
 class RecordingShell final : public vorlank::launch::Shell
 {
 public:
     std::vector<std::string> opened;
-    std::vector<LateFailure> listeners;
     bool opens = true;
-    bool open(const std::string &address, LateFailure lateFailure) override
+    bool open(const std::string &address, LateFailure /*lateFailure*/) override
     {
         opened.push_back(address);
-        listeners.push_back(std::move(lateFailure));
         return opens;
     }
 };

@@ -31,9 +31,4 @@ std::string lookupAddress(std::u16string_view character)
         + addresses::dictionarySuffix;
 }
 
-std::string_view productPage(Product product)
-{
-    return product == Product::First ? addresses::firstProductPage : addresses::secondProductPage;
-}
-
 } // namespace vorlank::launch

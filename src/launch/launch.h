@@ -1,5 +1,5 @@
-// The web addresses the program hands over: the dictionary look-up of the character on show and
-// the pages of the two advertised programs, and the desktop's opener that takes them. The program
+// The web addresses the program hands over: the dictionary look-up of the character on show (the
+// product pages are their elements' links), and the desktop's opener that takes them. The program
 // itself makes no network access. Every address is plain ASCII from the moment it is built to the
 // moment the opener receives it.
 #pragma once
@@ -17,11 +17,6 @@ namespace vorlank::launch
 // hands the dictionary the same bytes. Throws runtime::ConversionError for a character GBK
 // cannot carry.
 std::string lookupAddress(std::u16string_view character);
-
-enum class Product { First, Second };
-
-// The page of an advertised program.
-std::string_view productPage(Product product);
 
 // The desktop's opener, one per platform beside its window; tests substitute a recorder, so that
 // nothing in a test starts a browser.

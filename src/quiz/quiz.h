@@ -16,7 +16,7 @@ namespace vorlank::quiz
 constexpr std::int32_t drawsPerBand = 7;
 constexpr std::int32_t testLength = inventory::bandCount * drawsPerBand; // 91
 constexpr std::int32_t estimateFactor = 74;
-constexpr std::int32_t endMark = testLength + 1; // CurrentIndex once the last answer is in
+constexpr std::int32_t endMark = testLength + 1; // currentIndex once the last answer is in
 
 struct TestState {
     std::u16string testString; // drawn characters in draw order, band 0 first
@@ -47,7 +47,6 @@ public:
     // Counts the answer for the character on show and moves to the next one.
     Submitted submitAnswer(bool recognised);
 
-    const TestState &state() const { return state_; }
     // Whether a test has been drawn and not yet answered to its end.
     bool underWay() const { return state_.currentIndex >= 1 && state_.currentIndex < endMark; }
 

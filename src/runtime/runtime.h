@@ -51,12 +51,6 @@ std::vector<std::u16string_view> splitAtCrLf(std::u16string_view text);
 // The piece at `index`, or SubscriptError.
 std::u16string_view pieceAt(const std::vector<std::u16string_view> &pieces, std::int32_t index);
 
-// The first character, or empty text for empty input.
-std::u16string leftmostCharacter(std::u16string_view text);
-
-// The character at 1-based `start`, or empty text when `start` lies beyond the end.
-std::u16string middleCharacter(std::u16string_view text, std::int32_t start);
-
 // Decimal digits, "-" before negatives, no leading space, no grouping.
 std::u16string decimalText(std::int32_t value);
 

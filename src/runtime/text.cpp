@@ -17,18 +17,6 @@ std::vector<std::u16string_view> splitAtCrLf(std::u16string_view text)
     return pieces;
 }
 
-std::u16string leftmostCharacter(std::u16string_view text)
-{
-    return std::u16string(text.substr(0, 1));
-}
-
-std::u16string middleCharacter(std::u16string_view text, std::int32_t start)
-{
-    if (start < 1 || static_cast<std::size_t>(start) > text.size())
-        return {};
-    return { text[static_cast<std::size_t>(start) - 1] };
-}
-
 // By hand: the standard facet for it (codecvt<char16_t, char8_t>) is missing from the browser
 // build's C++ library, and the one for char is deprecated.
 std::string toUtf8(std::u16string_view text)

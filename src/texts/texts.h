@@ -55,10 +55,15 @@ inline constexpr char16_t tabNotOpened[]
     = u"浏览器没有打开新的标签页。请把下面的网址复制到地址栏中打开：";
 // Shown above an error's description when an operation could not finish.
 inline constexpr char16_t operationFailed[] = u"操作未能完成：";
-// Shown before the reason when a damaged build cannot open its window.
-inline constexpr char16_t cannotStart[] = u"Vorlank cannot start: ";
-// The reason on the page when its program did not load or could not run.
-inline constexpr char16_t programNotLoaded[] = u"its program (vorlank.js) did not load.";
+// When the program cannot start: the title it leaves, and before the reason, which says which
+// step or which file failed.
+inline constexpr char16_t notStartedTitle[] = u"Vorlank1.0版（无法启动）";
+inline constexpr char16_t cannotStart[] = u"Vorlank无法启动：";
+inline constexpr char16_t inventoryDamaged[] = u"程序自带的字库无法读取。";
+inline constexpr char16_t windowRefused[] = u"系统没有为程序创建窗口。";
+inline constexpr char16_t fileNotLoadedBefore[] = u"程序文件";
+inline constexpr char16_t fileNotLoadedAfter[] = u"没有载入。";
+inline constexpr char16_t programStopped[] = u"程序运行时出错，已停止。";
 
 // What search engines show of the page.
 inline constexpr char16_t pageDescription[]

@@ -21,35 +21,133 @@ namespace a = launch::addresses;
 
 // The window's definition: positions are Left, Top, Width, Height in twips within the container.
 constexpr std::array table {
-    Element { "Frame1", GroupBox, "", t::answerGroup, { 240, 3360, 2775, 855 }, 8 },
-    Element { "Option1(1)", OptionButton, "Frame1", t::notRecognised, { 1320, 360, 1215, 375 }, 9,
-        Action::ChooseNotRecognised },
-    Element { "Option1(0)", OptionButton, "Frame1", t::recognised, { 240, 360, 1215, 375 }, 10,
-        Action::ChooseRecognised },
-    Element { "Command1", Button, "", t::lookUpButton, { 3120, 2280, 1335, 855 }, 7,
-        Action::LookupCharacter },
-    Element { "Frame2", GroupBox, "", t::instructionsGroup, { 240, 4440, 4215, 1455 }, 5 },
-    Element { "Label4", Label, "Frame2", t::instructions, { 120, 360, 3855, 855 }, 6 },
-    Element { "Command3", Button, "", t::submitButton, { 3120, 3480, 1335, 735 }, 4,
-        Action::SubmitAnswer },
-    Element {
-        "Command4", Button, "", t::startButton, { 3120, 1560, 1335, 615 }, 3, Action::DrawTest },
-    Element { "Frame3", GroupBox, "", t::otherProgramsGroup, { 4560, 120, 4575, 5775 }, 0 },
-    Element { "Label5", Label, "Frame3", t::firstAdvert, { 2400, 240, 1935, 2295 }, 2,
-        Action::OpenFirstProduct, Face::Window, TopLeftWrapped, {}, {}, a::firstProductPage },
-    Element { "Label6", Label, "Frame3", t::secondAdvert, { 960, 2640, 3375, 3015 }, 1,
-        Action::OpenSecondProduct, Face::Window, TopLeftWrapped, {}, {}, a::secondProductPage },
-    Element { "Image1", Picture, "Frame3", u"", { 120, 240, 2160, 2160 }, -1,
-        Action::OpenFirstProduct, Face::Window, TopLeftWrapped, "product1", t::firstProduct,
-        a::firstProductPage },
-    Element { "Image2", Picture, "Frame3", u"", { 120, 2640, 750, 750 }, -1,
-        Action::OpenSecondProduct, Face::Window, TopLeftWrapped, "product2", t::secondProduct,
-        a::secondProductPage },
-    Element { "Label1", Label, "", t::introduction, { 120, 120, 4335, 1095 }, 13 },
-    Element { "Label2", Label, "", t::characterAtStart, { 1200, 1560, 1815, 1575 }, 12,
-        Action::None, Face::Character, Centred },
-    Element { "Label3", Label, "", t::firstPrompt, { 120, 1560, 855, 255 }, 11 },
+    Element { .name = "Frame1",
+        .kind = GroupBox,
+        .caption = t::answerGroup,
+        .twips = { 240, 3360, 2775, 855 },
+        .tabIndex = 8,
+        .column = 3 },
+    Element { .name = "Option1(1)",
+        .kind = OptionButton,
+        .container = "Frame1",
+        .caption = t::notRecognised,
+        .twips = { 1320, 360, 1215, 375 },
+        .tabIndex = 9,
+        .click = Action::ChooseNotRecognised },
+    Element { .name = "Option1(0)",
+        .kind = OptionButton,
+        .container = "Frame1",
+        .caption = t::recognised,
+        .twips = { 240, 360, 1215, 375 },
+        .tabIndex = 10,
+        .click = Action::ChooseRecognised },
+    Element { .name = "Command1",
+        .kind = Button,
+        .caption = t::lookUpButton,
+        .twips = { 3120, 2280, 1335, 855 },
+        .tabIndex = 7,
+        .column = 5,
+        .click = Action::LookupCharacter },
+    Element { .name = "Frame2",
+        .kind = GroupBox,
+        .caption = t::instructionsGroup,
+        .twips = { 240, 4440, 4215, 1455 },
+        .tabIndex = 5,
+        .column = 7 },
+    Element { .name = "Label4",
+        .kind = Label,
+        .container = "Frame2",
+        .caption = t::instructions,
+        .twips = { 120, 360, 3855, 855 },
+        .tabIndex = 6 },
+    Element { .name = "Command3",
+        .kind = Button,
+        .caption = t::submitButton,
+        .twips = { 3120, 3480, 1335, 735 },
+        .tabIndex = 4,
+        .column = 4,
+        .click = Action::SubmitAnswer },
+    Element { .name = "Command4",
+        .kind = Button,
+        .caption = t::startButton,
+        .twips = { 3120, 1560, 1335, 615 },
+        .tabIndex = 3,
+        .column = 0,
+        .click = Action::DrawTest },
+    Element { .name = "Frame3",
+        .kind = GroupBox,
+        .caption = t::otherProgramsGroup,
+        .twips = { 4560, 120, 4575, 5775 },
+        .tabIndex = 0,
+        .column = 8 },
+    Element { .name = "Label5",
+        .kind = Label,
+        .container = "Frame3",
+        .caption = t::firstAdvert,
+        .twips = { 2400, 240, 1935, 2295 },
+        .tabIndex = 2,
+        .click = Action::OpenProductPage,
+        .link = a::firstProductPage },
+    Element { .name = "Label6",
+        .kind = Label,
+        .container = "Frame3",
+        .caption = t::secondAdvert,
+        .twips = { 960, 2640, 3375, 3015 },
+        .tabIndex = 1,
+        .click = Action::OpenProductPage,
+        .link = a::secondProductPage },
+    Element { .name = "Image1",
+        .kind = Picture,
+        .container = "Frame3",
+        .twips = { 120, 240, 2160, 2160 },
+        .click = Action::OpenProductPage,
+        .asset = "product1",
+        .pictureName = t::firstProduct,
+        .link = a::firstProductPage },
+    Element { .name = "Image2",
+        .kind = Picture,
+        .container = "Frame3",
+        .twips = { 120, 2640, 750, 750 },
+        .click = Action::OpenProductPage,
+        .asset = "product2",
+        .pictureName = t::secondProduct,
+        .link = a::secondProductPage },
+    Element { .name = "Label1",
+        .kind = Label,
+        .caption = t::introduction,
+        .twips = { 120, 120, 4335, 1095 },
+        .tabIndex = 13,
+        .column = 6 },
+    Element { .name = "Label2",
+        .kind = Label,
+        .twips = { 1200, 1560, 1815, 1575 },
+        .tabIndex = 12,
+        .column = 2,
+        .shows = Shows::Character,
+        .face = Face::Character,
+        .alignment = Centred },
+    Element { .name = "Label3",
+        .kind = Label,
+        .twips = { 120, 1560, 855, 255 },
+        .tabIndex = 11,
+        .column = 1,
+        .shows = Shows::Prompt },
 };
+
+// The elements `keep` keeps, in the order of their `rank`, ties in the table's order. An
+// insertion sort: the table is small, and a page's program carries no more than it needs.
+std::vector<const Element *> ordered(auto keep, int (*rank)(const Element &))
+{
+    std::vector<const Element *> order;
+    for (const Element &e : table) {
+        if (!keep(e))
+            continue;
+        order.push_back(&e);
+        for (std::size_t at = order.size() - 1; at > 0 && rank(*order[at - 1]) > rank(e); --at)
+            std::swap(order[at - 1], order[at]);
+    }
+    return order;
+}
 
 // Where an element stands in the stacking order: focus takers first, group boxes last, the
 // design's tab index within each, and elements without one after those with one.
@@ -59,14 +157,59 @@ int stackingRank(const Element &e)
     return layer * 1000 + (e.tabIndex < 0 ? 999 : e.tabIndex);
 }
 
-std::vector<const Element *> stacked()
+// What a group box frames, row by row and left to right, as a reader takes it in.
+std::vector<const Element *> framedBy(const Element &box)
 {
+    return ordered([&](const Element &e) { return e.container == box.name; },
+        [](const Element &e) { return e.twips.top * clientArea.width + e.twips.left; });
+}
+
+// Each button a stop of its own; options that follow one another in one group box one stop.
+std::vector<KeyboardStop> stopsOf(std::span<const Element *const> focusable)
+{
+    std::vector<KeyboardStop> made;
+    for (std::size_t i = 0; i < focusable.size(); ++i) {
+        const Element &e = *focusable[i];
+        const bool joins = !made.empty() && e.kind == OptionButton
+            && made.back().back()->kind == OptionButton
+            && made.back().back()->container == e.container;
+        if (joins)
+            made.back() = focusable.subspan(i - made.back().size(), made.back().size() + 1);
+        else
+            made.push_back(focusable.subspan(i, 1));
+    }
+    return made;
+}
+
+// A page's own stops after the window's: each product's picture, a link.
+bool productLink(const Element &e)
+{
+    return e.kind == Picture && !e.link.empty();
+}
+
+// The elements Tab visits on each keyboard, in order; the answers one after the other, in the
+// window's order, so that the group is entered alike on every keyboard.
+std::vector<const Element *> focusable(Keyboard keyboard)
+{
+    const std::span<const Element *const> window = keyboardOrder();
     std::vector<const Element *> order;
-    order.reserve(table.size());
-    for (const Element &e : table)
-        order.push_back(&e);
-    std::stable_sort(order.begin(), order.end(),
-        [](const Element *a, const Element *b) { return stackingRank(*a) < stackingRank(*b); });
+    if (keyboard != Keyboard::Column)
+        for (const Element *e : window)
+            order.push_back(e);
+    if (keyboard == Keyboard::Window)
+        return order;
+    for (const Element *e : readingOrder()) {
+        if (keyboard == Keyboard::Column) {
+            if (takesFocus(e->kind))
+                order.push_back(e);
+            for (const Element *in : window)
+                if (in->container == e->name)
+                    order.push_back(in);
+        }
+        for (const Element *in : framedBy(*e))
+            if (productLink(*in))
+                order.push_back(in);
+    }
     return order;
 }
 } // namespace
@@ -76,73 +219,98 @@ std::span<const Element> elements()
     return table;
 }
 
-const Element &element(std::string_view name)
-{
-    const auto *found = std::find_if(
-        table.begin(), table.end(), [&](const Element &e) { return e.name == name; });
-    if (found == table.end())
-        throw std::out_of_range("the window has no element " + std::string(name));
-    return *found;
-}
-
 std::size_t indexOf(const Element &e)
 {
     return static_cast<std::size_t>(&e - table.data());
 }
 
+const Element &elementShowing(Shows shows)
+{
+    const auto *found = std::find_if(
+        table.begin(), table.end(), [&](const Element &e) { return e.shows == shows; });
+    if (found == table.end())
+        throw std::logic_error("no element of the window shows that");
+    return *found;
+}
+
+const Element *containerOf(const Element &e)
+{
+    if (e.container.empty())
+        return nullptr;
+    const auto *found = std::find_if(
+        table.begin(), table.end(), [&](const Element &box) { return box.name == e.container; });
+    if (found == table.end())
+        throw std::logic_error("an element lies in a group box the window lacks");
+    return found;
+}
+
 TwipRect windowRect(const Element &e)
 {
     TwipRect rect = e.twips;
-    if (!e.container.empty()) {
-        const TwipRect outer = windowRect(element(e.container));
-        rect.left += outer.left;
-        rect.top += outer.top;
+    if (const Element *outer = containerOf(e)) {
+        const TwipRect at = windowRect(*outer);
+        rect.left += at.left;
+        rect.top += at.top;
     }
     return rect;
 }
 
 std::span<const Element *const> stackingOrder()
 {
-    static const std::vector<const Element *> order = stacked();
+    static const std::vector<const Element *> order
+        = ordered([](const Element &) { return true; }, stackingRank);
     return order;
 }
 
 std::span<const Element *const> readingOrder()
 {
-    // 提交 directly under the answers, and 开始测试, which discards a test, apart from both.
-    static const std::array order = { &element("Command4"), &element("Label3"), &element("Label2"),
-        &element("Frame1"), &element("Command3"), &element("Command1"), &element("Label1"),
-        &element("Frame2"), &element("Frame3") };
+    static const std::vector<const Element *> order = ordered(
+        [](const Element &e) { return e.column >= 0; }, [](const Element &e) { return e.column; });
     return order;
 }
 
 std::span<const Element *const> keyboardOrder()
 {
-    const std::span<const Element *const> all = stackingOrder();
-    const auto focusable = std::count_if(
-        all.begin(), all.end(), [](const Element *e) { return takesFocus(e->kind); });
-    return all.first(static_cast<std::size_t>(focusable));
+    // The top of the stacking order, which it is by tab index.
+    static const std::vector<const Element *> order
+        = ordered([](const Element &e) { return takesFocus(e.kind); },
+            [](const Element &e) { return e.tabIndex; });
+    return order;
 }
 
-std::span<const KeyboardStop> keyboardStops()
+std::span<const KeyboardStop> keyboardStops(Keyboard keyboard)
 {
-    // Each button is a stop of its own; options that follow one another in one group box are one.
-    static const std::vector<KeyboardStop> stops = [] {
-        std::vector<KeyboardStop> made;
-        const std::span<const Element *const> order = keyboardOrder();
-        for (std::size_t i = 0; i < order.size(); ++i) {
-            const Element &e = *order[i];
-            const bool joins = !made.empty() && e.kind == OptionButton
-                && made.back().back()->kind == OptionButton
-                && made.back().back()->container == e.container;
-            if (joins)
-                made.back() = order.subspan(i - made.back().size(), made.back().size() + 1);
-            else
-                made.push_back(order.subspan(i, 1));
-        }
-        return made;
-    }();
-    return stops;
+    using enum Keyboard;
+    static const std::array order = { focusable(Window), focusable(Page), focusable(Column) };
+    static const std::array stops = { stopsOf(order[0]), stopsOf(order[1]), stopsOf(order[2]) };
+    return stops[static_cast<std::size_t>(keyboard)];
+}
+
+FocusMove focusMove(const Element &from, Key key, const Element *checked, Keyboard keyboard)
+{
+    const std::span<const KeyboardStop> stops = keyboardStops(keyboard);
+    const auto at = std::find_if(stops.begin(), stops.end(),
+        [&](const KeyboardStop &s) { return std::find(s.begin(), s.end(), &from) != s.end(); });
+    if (at == stops.end())
+        return {};
+    if (key == Key::Next || key == Key::Previous) {
+        if (at->size() < 2)
+            return {};
+        const auto count = static_cast<std::ptrdiff_t>(at->size());
+        const std::ptrdiff_t here = std::find(at->begin(), at->end(), &from) - at->begin();
+        const std::ptrdiff_t next = (here + (key == Key::Next ? 1 : count - 1)) % count;
+        return { (*at)[static_cast<std::size_t>(next)], true };
+    }
+    const auto count = static_cast<std::ptrdiff_t>(stops.size());
+    std::ptrdiff_t next = (at - stops.begin()) + (key == Key::Tab ? 1 : -1);
+    if (next < 0 || next >= count) {
+        if (keyboard != Keyboard::Window)
+            return {}; // out of the page, to what follows it or to the browser
+        next = (next + count) % count;
+    }
+    const KeyboardStop &stop = stops[static_cast<std::size_t>(next)];
+    const auto chosen = std::find(stop.begin(), stop.end(), checked);
+    return { chosen != stop.end() ? *chosen : stop.front(), false };
 }
 
 } // namespace vorlank::ui

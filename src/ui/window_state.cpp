@@ -3,23 +3,13 @@
 #include "launch/launch.h"
 #include "texts/texts.h"
 
+#include <exception>
+
 namespace vorlank::ui
 {
 
 namespace
 {
-const Element &characterElement()
-{
-    static const Element &label = element("Label2");
-    return label;
-}
-
-const Element &promptElement()
-{
-    static const Element &label = element("Label3");
-    return label;
-}
-
 // The title with the estimate E: "你认识", E, "个字！".
 std::u16string estimateTitle(std::int32_t estimate)
 {
@@ -28,10 +18,18 @@ std::u16string estimateTitle(std::int32_t estimate)
     title += texts::estimateAfter;
     return title;
 }
+
+Box box(std::u16string message, std::u16string detail, bool warning)
+{
+    return { texts::applicationTitle, std::move(message), std::move(detail), texts::okButton,
+        warning };
+}
 } // namespace
 
-WindowState::WindowState(runtime::RandomSource &random, inventory::InventoryTexts texts)
-    : texts_(std::move(texts))
+WindowState::WindowState(
+    Opener opener, runtime::RandomSource &random, inventory::InventoryTexts texts)
+    : opener_(opener)
+    , texts_(std::move(texts))
     , bands_(inventory::loadBands(texts_.text1, texts_.text2))
     , quiz_(bands_, random)
 {
@@ -42,73 +40,101 @@ View WindowState::view() const
     View v;
     const std::optional<std::int32_t> estimate = quiz_.estimateOnShow();
     v.title = estimate ? estimateTitle(*estimate) : std::u16string(texts::windowTitle);
-    v.texts = { { &promptElement(), quiz_.promptOnShow() },
-        { &characterElement(), std::u16string(quiz_.characterOnShow()) } };
-    for (const Element &e : elements())
-        if (chosen_ != Action::None && e.kind == Kind::OptionButton && e.click == chosen_)
-            v.checked = &e;
+    v.prompt = quiz_.promptOnShow();
+    v.character = quiz_.characterOnShow();
+    v.checked = chosen_;
     v.testUnderWay = quiz_.underWay();
     return v;
 }
 
-View WindowState::click(Action action)
+View WindowState::click(const Element &element)
 {
     // A front end calls in from its toolkit's event dispatch, which an exception must not cross.
     try {
-        return run(action);
+        return run(element);
     } catch (const std::exception &e) {
         View v = view();
-        v.box = Box { texts::operationFailed, errorDetail(e.what()), true };
+        v.box = box(texts::operationFailed, errorDetail(e.what()), true);
         return v;
     }
 }
 
-View WindowState::run(Action action)
+View WindowState::run(const Element &element)
 {
     std::string address;
-    switch (action) {
+    switch (element.click) {
     case Action::None:
         break;
     case Action::ChooseRecognised:
     case Action::ChooseNotRecognised:
-        chosen_ = action;
+        chosen_ = &element;
         break;
     case Action::DrawTest: {
         quiz_.drawTest();
         View v = view();
         // Read as the window shows it: the prompt, then the character.
-        v.announcement = v.texts[0].text + u' ' + v.texts[1].text;
+        v.announcement = v.prompt + u' ' + v.character;
         return v;
     }
     case Action::SubmitAnswer: {
-        const auto submitted = quiz_.submitAnswer(chosen_ == Action::ChooseRecognised);
+        const bool recognised = chosen_ && chosen_->click == Action::ChooseRecognised;
+        const auto submitted = quiz_.submitAnswer(recognised);
         View v = view();
         if (submitted == quiz::Quiz::Submitted::Ended)
-            v.box = Box { texts::testOver + v.title, {}, false };
+            v.box = box(texts::testOver + v.title, {}, false);
         else if (submitted == quiz::Quiz::Submitted::Counted)
-            v.announcement = v.title + u' ' + v.texts[0].text + u' ' + v.texts[1].text;
+            v.announcement = v.title + u' ' + v.prompt + u' ' + v.character;
         return v;
     }
     case Action::LookupCharacter:
         address = launch::lookupAddress(quiz_.characterOnShow());
         break;
-    case Action::OpenFirstProduct:
-        address = launch::productPage(launch::Product::First);
-        break;
-    case Action::OpenSecondProduct:
-        address = launch::productPage(launch::Product::Second);
+    case Action::OpenProductPage:
+        address = element.link;
         break;
     }
     View v = view();
+    if (!address.empty())
+        opened_ = address;
     v.address = std::move(address);
     return v;
 }
 
-View WindowState::openFailed(std::string_view address, Opener opener) const
+View WindowState::openFailed() const
 {
     View v = view();
-    v.box = Box { opener == Opener::Browser ? texts::tabNotOpened : texts::addressNotOpened,
-        errorDetail(address), true };
+    v.box = box(opener_ == Opener::Browser ? texts::tabNotOpened : texts::addressNotOpened,
+        errorDetail(opened_), true);
+    return v;
+}
+
+FocusMove WindowState::focusMove(const Element &from, Key key, Keyboard keyboard) const
+{
+    return ui::focusMove(from, key, chosen_, keyboard);
+}
+
+View cannotStart(StartStep step, std::string_view detail)
+{
+    View v;
+    v.title = texts::notStartedTitle;
+    v.stopped = true;
+    std::u16string message = texts::cannotStart;
+    switch (step) {
+    case StartStep::Inventory:
+        message += texts::inventoryDamaged;
+        break;
+    case StartStep::Window:
+        message += texts::windowRefused;
+        break;
+    case StartStep::File:
+        message += texts::fileNotLoadedBefore + errorDetail(detail) + texts::fileNotLoadedAfter;
+        detail = {};
+        break;
+    case StartStep::Running:
+        message += texts::programStopped;
+        break;
+    }
+    v.box = box(std::move(message), errorDetail(detail), true);
     return v;
 }
 
@@ -119,11 +145,6 @@ std::u16string errorDetail(std::string_view what)
     for (const char c : what)
         detail += static_cast<unsigned char>(c) < 0x80 ? static_cast<char16_t>(c) : u'\uFFFD';
     return detail;
-}
-
-std::u16string cannotStartMessage(const std::exception &reason)
-{
-    return texts::cannotStart + errorDetail(reason.what());
 }
 
 } // namespace vorlank::ui

@@ -41,14 +41,8 @@ TEST_SUITE("runtime")
         CHECK(splitAtCrLf(u"").size() == 1);
     }
 
-    TEST_CASE("picking characters and decimal text")
+    TEST_CASE("decimal text and UTF-8")
     {
-        CHECK(leftmostCharacter(u"人|1159") == u"人");
-        CHECK(leftmostCharacter(u"").empty());
-        CHECK(middleCharacter(u"一二三", 3) == u"三");
-        CHECK(middleCharacter(u"一二三", 4).empty());
-        CHECK(middleCharacter(u"一二三", 0).empty());
-        CHECK(middleCharacter(u"", 1).empty());
         CHECK(decimalText(6734) == u"6734");
         CHECK(decimalText(-5) == u"-5");
         CHECK(decimalText(1234567) == u"1234567"); // no grouping

@@ -1,6 +1,7 @@
 // The window's state seen from outside: events in, the views that come out compared whole.
 #include "core_test.h"
 #include "fakes.h"
+#include "journey.h"
 #include "launch/launch.h"
 #include "ui/window_state.h"
 
@@ -17,13 +18,13 @@ namespace doctest
 template <> struct StringMaker<View> {
     static String convert(const View &v)
     {
-        std::u16string text = v.title + u" |";
-        for (const ElementText &t : v.texts)
-            text += u' ' + t.text;
-        text += u" | " + (v.checked ? std::u16string(v.checked->caption) : u"-") + u" | "
-            + (v.box ? v.box->message + u"/" + v.box->detail : u"-") + u" | "
-            + std::u16string(v.address.begin(), v.address.end()) + u" | " + v.announcement
-            + (v.testUnderWay ? u" | under way" : u"");
+        std::u16string text = v.title + u" | " + v.prompt + u" " + v.character + u" | "
+            + (v.checked ? std::u16string(v.checked->caption) : u"-") + u" | "
+            + (v.box ? v.box->title + u"/" + v.box->message + u"/" + v.box->detail + u"/"
+                        + v.box->button
+                     : u"-")
+            + u" | " + std::u16string(v.address.begin(), v.address.end()) + u" | " + v.announcement
+            + (v.testUnderWay ? u" | under way" : u"") + (v.stopped ? u" | stopped" : u"");
         return utf8(text).c_str();
     }
 };
@@ -31,8 +32,13 @@ template <> struct StringMaker<View> {
 
 namespace
 {
-const Element &yes = element("Option1(0)");
-const Element &no = element("Option1(1)");
+const Element &element(std::u16string_view name)
+{
+    const Element *found = journeys::named(name);
+    if (!found)
+        throw std::logic_error("no element named " + utf8(name));
+    return *found;
+}
 
 // The view with the title, the prompt and the character on show, and the answer chosen.
 View shown(std::u16string title, std::u16string prompt, std::u16string character,
@@ -40,8 +46,8 @@ View shown(std::u16string title, std::u16string prompt, std::u16string character
 {
     View v;
     v.title = std::move(title);
-    v.texts = { { &element("Label3"), std::move(prompt) },
-        { &element("Label2"), std::move(character) } };
+    v.prompt = std::move(prompt);
+    v.character = std::move(character);
     v.checked = checked;
     v.testUnderWay = underWay;
     return v;
@@ -55,6 +61,11 @@ std::u16string estimate(int e)
 std::u16string prompt(int p)
 {
     return u"第" + runtime::decimalText(p) + u"个字";
+}
+
+Box warning(std::u16string message, std::u16string detail)
+{
+    return { u"Vorlank", std::move(message), std::move(detail), u"确定", true };
 }
 
 // The program's draws from a seed, so that a seed replays a walk.
@@ -85,31 +96,31 @@ TEST_SUITE("window")
 {
     TEST_CASE("a whole test, answered 认识 throughout, view by view")
     {
+        const Element &yes = element(u"认识");
         ScriptedRandom random({ 0.0f }); // every band's first item seven times: repeats count
-        WindowState window(random);
+        WindowState window(Opener::Desktop, random);
         CHECK(window.view() == shown(u"Vorlank1.0版", u"第1个字：", u"人"));
-        CHECK(window.click(Action::ChooseRecognised)
-            == shown(u"Vorlank1.0版", u"第1个字：", u"人", &yes));
+        CHECK(window.click(yes) == shown(u"Vorlank1.0版", u"第1个字：", u"人", &yes));
 
         View drawn = shown(u"Vorlank1.0版", u"第1个字：", u"不", &yes, true);
         drawn.announcement = u"第1个字： 不";
-        CHECK(window.click(Action::DrawTest) == drawn);
+        CHECK(window.click(element(u"开始测试")) == drawn);
         std::u16string character;
         for (int p = 2; p <= 91; ++p) {
-            const View v = window.click(Action::SubmitAnswer);
-            character = v.texts[1].text;
+            const View v = window.click(element(u"提交"));
+            character = v.character;
             View want = shown(estimate(74 * (p - 1)), prompt(p), character, &yes, true);
             want.announcement = estimate(74 * (p - 1)) + u" " + prompt(p) + u" " + character;
             REQUIRE(v == want);
         }
         CHECK(character == u"軎"); // band 12's first item
-        // The answer to the 91st character counts, then the test ends with a message; the last
-        // character stays on show.
+        // The answer to the 91st character counts, then the test ends with a message and no
+        // announcement (the box is read instead); the last character stays on show.
         View ended = shown(estimate(6734), prompt(91), character, &yes);
-        ended.box = Box { u"测试完毕！你认识6734个字！", {}, false };
-        CHECK(window.click(Action::SubmitAnswer) == ended);
+        ended.box = Box { u"Vorlank", u"测试完毕！你认识6734个字！", {}, u"确定", false };
+        CHECK(window.click(element(u"提交")) == ended);
         ended.box.reset();
-        CHECK(window.click(Action::SubmitAnswer) == ended);
+        CHECK(window.click(element(u"提交")) == ended);
         CHECK(window.view() == ended);
     }
 
@@ -117,59 +128,75 @@ TEST_SUITE("window")
         "answers: none counts nothing, the choice carries over, submits out of a test do nothing")
     {
         ScriptedRandom random({ 0.5f, 0.2f });
-        WindowState window(random);
+        WindowState window(Opener::Desktop, random);
+        const Element &submit = element(u"提交");
         for (int i = 0; i < 3; ++i)
-            CHECK(
-                window.click(Action::SubmitAnswer) == shown(u"Vorlank1.0版", u"第1个字：", u"人"));
-        window.click(Action::DrawTest);
-        CHECK(window.click(Action::SubmitAnswer).title == estimate(0));
-        window.click(Action::ChooseRecognised);
+            CHECK(window.click(submit) == shown(u"Vorlank1.0版", u"第1个字：", u"人"));
+        window.click(element(u"开始测试"));
+        CHECK(window.click(submit).title == estimate(0));
+        window.click(element(u"认识"));
         for (int i = 0; i < 3; ++i)
-            window.click(Action::SubmitAnswer);
+            window.click(submit);
         CHECK(window.view().title == estimate(222));
-        window.click(Action::ChooseNotRecognised);
-        const View v = window.click(Action::SubmitAnswer);
+        window.click(element(u"不认识"));
+        const View v = window.click(submit);
         CHECK(v.title == estimate(222));
-        CHECK(v.checked == &no);
+        CHECK(v.checked == &element(u"不认识"));
         // A new draw starts the count again but keeps the title and the chosen answer.
-        const View redrawn = window.click(Action::DrawTest);
+        const View redrawn = window.click(element(u"开始测试"));
         CHECK(redrawn.title == estimate(222));
-        CHECK(redrawn.texts[0].text == u"第1个字：");
-        CHECK(redrawn.checked == &no);
-        window.click(Action::ChooseRecognised);
-        CHECK(window.click(Action::SubmitAnswer).title == estimate(74));
+        CHECK(redrawn.prompt == u"第1个字：");
+        CHECK(redrawn.checked == &element(u"不认识"));
+        window.click(element(u"认识"));
+        CHECK(window.click(submit).title == estimate(74));
     }
 
     TEST_CASE("the look-up and the products give their addresses; a failure gives a box")
     {
         ScriptedRandom random({ 0.0f });
-        WindowState window(random);
+        WindowState window(Opener::Desktop, random);
         const std::string ren = "https://dict.baidu.com/s?wd=%C8%CB&select=0&tn=qorvex_pg";
         View lookedUp = shown(u"Vorlank1.0版", u"第1个字：", u"人");
         lookedUp.address = ren;
-        CHECK(window.click(Action::LookupCharacter) == lookedUp);
-        CHECK(window.click(Action::OpenFirstProduct).address
-            == "https://shop.example.com/item.htm?id=520137");
-        CHECK(window.click(Action::OpenSecondProduct).address
-            == "https://shop.example.com/item.htm?id=520138");
-        window.click(Action::DrawTest);
-        CHECK(window.click(Action::LookupCharacter).address == launch::lookupAddress(u"不"));
+        CHECK(window.click(element(u"查询此字")) == lookedUp);
+        // A product's picture and the text beside it open one page; the two pages differ.
+        std::vector<std::string> pages;
+        for (const Element &picture : elements()) {
+            if (picture.kind != Kind::Picture)
+                continue;
+            CAPTURE(utf8(accessibleName(picture)));
+            const std::string page = window.click(picture).address;
+            CHECK(page.starts_with("https://shop.example.com/item.htm?id="));
+            for (const Element &beside : elements())
+                if (beside.kind == Kind::Label && beside.container == picture.container
+                    && beside.twips.top == picture.twips.top)
+                    CHECK(window.click(beside).address == page);
+            pages.push_back(page);
+        }
+        CHECK(pages.size() == 2);
+        CHECK(pages.front() != pages.back());
+        window.click(element(u"开始测试"));
+        CHECK(window.click(element(u"查询此字")).address == launch::lookupAddress(u"不"));
         CHECK(window.view().address.empty()); // an address is opened once
 
+        // The address that failed is the last one asked for, whoever reports it.
         View failed = window.view();
-        failed.box = Box { u"无法打开网页浏览器。请把下面的网址复制到浏览器中打开：",
-            std::u16string(ren.begin(), ren.end()), true };
-        CHECK(window.openFailed(ren) == failed);
-        failed.box->message = u"浏览器没有打开新的标签页。请把下面的网址复制到地址栏中打开：";
-        CHECK(window.openFailed(ren, WindowState::Opener::Browser) == failed);
+        failed.box = warning(u"无法打开网页浏览器。请把下面的网址复制到浏览器中打开：",
+            u"https://dict.baidu.com/s?wd=%B2%BB&select=0&tn=qorvex_pg");
+        CHECK(window.openFailed() == failed);
+        WindowState page(Opener::Browser, random);
+        page.click(element(u"查询此字"));
+        CHECK(page.openFailed().box
+            == warning(u"浏览器没有打开新的标签页。请把下面的网址复制到地址栏中打开：",
+                std::u16string(ren.begin(), ren.end())));
 
-        // A failure inside a click is shown, and the window carries on as it was.
+        // A failure inside a click is shown, and the window carries on.
         FailingRandom failing;
-        WindowState broken(failing);
+        WindowState broken(Opener::Desktop, failing);
         View reported = shown(u"Vorlank1.0版", u"第1个字：", u"人");
-        reported.box = Box { u"操作未能完成：", u"overflow in 32-bit multiplication", true };
-        CHECK(broken.click(Action::DrawTest) == reported);
-        CHECK(broken.click(Action::LookupCharacter).address == ren);
+        reported.box = warning(u"操作未能完成：", u"overflow in 32-bit multiplication");
+        CHECK(broken.click(element(u"开始测试")) == reported);
+        CHECK(broken.click(element(u"查询此字")).address == ren);
     }
 
     TEST_CASE("a seeded walk of clicks agrees with a model of the test run")
@@ -182,64 +209,66 @@ TEST_SUITE("window")
         CAPTURE(seed);
         std::mt19937 events(seed);
         SeededRandom random(seed);
-        WindowState window(random);
+        WindowState window(Opener::Desktop, random);
+        const Element &yes = element(u"认识");
+        const Element &no = element(u"不认识");
+        const Element &start = element(u"开始测试");
+        const Element &lookup = element(u"查询此字");
         int index = 0;
         int known = 0;
         int ends = 0;
-        Action chosen = Action::None;
+        const Element *chosen = nullptr;
         std::u16string title = u"Vorlank1.0版";
         for (int step = 0; step < 20'000; ++step) {
             const unsigned kind = events() % 300;
-            const Action action = kind < 2 ? Action::DrawTest
-                : kind < 12                ? Action::LookupCharacter
-                : kind < 100
-                ? (events() % 2 ? Action::ChooseRecognised : Action::ChooseNotRecognised)
-                : Action::SubmitAnswer;
-            const View v = window.click(action);
-            if (action == Action::DrawTest) {
+            const Element &target = kind < 2 ? start
+                : kind < 12                  ? lookup
+                : kind < 100                 ? (events() % 2 ? yes : no)
+                                             : element(u"提交");
+            const View v = window.click(target);
+            if (&target == &start) {
                 index = 1;
                 known = 0;
-            } else if (action == Action::ChooseRecognised
-                || action == Action::ChooseNotRecognised) {
-                chosen = action;
-            } else if (action == Action::SubmitAnswer && index >= 1 && index <= 91) {
-                known += chosen == Action::ChooseRecognised;
+            } else if (&target == &yes || &target == &no) {
+                chosen = &target;
+            } else if (&target != &lookup && index >= 1 && index <= 91) {
+                known += chosen == &yes;
                 title = estimate(74 * known);
                 ends += ++index == 92;
                 CHECK(v.box.has_value() == (index == 92));
+                CHECK(v.announcement.empty() == (index == 92));
             }
             REQUIRE(v.title == title);
             REQUIRE(v.testUnderWay == (index >= 1 && index <= 91));
-            if (action == Action::LookupCharacter)
-                REQUIRE(v.address == launch::lookupAddress(v.texts[1].text));
+            if (&target == &lookup)
+                REQUIRE(v.address == launch::lookupAddress(v.character));
         }
         CHECK(ends > 20);
     }
 
-    TEST_CASE("an error's description reads as sent, other bytes as one mark each")
+    TEST_CASE("a program that cannot start says why, in the window's language")
     {
-        CHECK(errorDetail("overflow") == u"overflow");
-        CHECK(errorDetail("bad \xE4\xBA\xBA") == u"bad \uFFFD\uFFFD\uFFFD");
-        CHECK(cannotStartMessage(std::runtime_error("\xFF")) == u"Vorlank cannot start: \uFFFD");
+        View v = cannotStart(StartStep::File, "vorlank.wasm");
+        CHECK(v.stopped);
+        CHECK(v.title == u"Vorlank1.0版（无法启动）");
+        CHECK(v.box == warning(u"Vorlank无法启动：程序文件vorlank.wasm没有载入。", u""));
+        CHECK(cannotStart(StartStep::Inventory, "bad \xE4\xBA\xBA").box
+            == warning(u"Vorlank无法启动：程序自带的字库无法读取。", u"bad \uFFFD\uFFFD\uFFFD"));
+        CHECK(cannotStart(StartStep::Window).box->message
+            == u"Vorlank无法启动：系统没有为程序创建窗口。");
+        CHECK(cannotStart(StartStep::Running).box->message
+            == u"Vorlank无法启动：程序运行时出错，已停止。");
     }
 
-    // What every front end follows: Tab from 开始测试 to 提交, 查询此字 and the answers as one
-    // stop, the first focus on 开始测试, and a name for a screen reader on everything.
-    TEST_CASE("keyboard stops, accessible names, stacking and reading order")
+    // What every front end follows: a name for a screen reader on everything, the stacking that
+    // gives each overlapping element its clicks, and a column in which no slip of a finger
+    // between the answers and 提交 lands on 开始测试.
+    TEST_CASE("accessible names, stacking and reading order")
     {
-        std::vector<std::u16string> stops;
-        for (const KeyboardStop &stop : keyboardStops()) {
-            std::u16string names;
-            for (const Element *e : stop)
-                names.append(names.empty() ? u"" : u"+").append(e->caption);
-            stops.push_back(names);
-        }
-        CHECK(stops
-            == std::vector<std::u16string> { u"开始测试", u"提交", u"查询此字", u"不认识+认识" });
         std::vector<std::u16string_view> pictures;
         for (const Element *e : stackingOrder()) {
             CAPTURE(e->name);
-            CHECK(!accessibleName(*e).empty());
+            CHECK(!accessibleName(*e).empty() == (e->shows == Shows::Caption));
             if (e->kind == Kind::Picture)
                 pictures.push_back(accessibleName(*e));
         }
@@ -250,19 +279,13 @@ TEST_SUITE("window")
                 - stackingOrder().begin();
         };
         for (const Element *e : stackingOrder())
-            if (!e->container.empty())
-                CHECK(at(*e) < at(element(e->container)));
-        // One column shows every element of the window's own once; 提交 comes right after the
-        // answers, and 开始测试 lies next to neither.
+            if (const Element *box = containerOf(*e))
+                CHECK(at(*e) < at(*box));
         std::vector<const Element *> column(readingOrder().begin(), readingOrder().end());
         for (const Element *e : stackingOrder())
-            if (e->container.empty())
-                CHECK(std::count(column.begin(), column.end(), e) == 1);
-        CHECK(column.size() == 9);
-        const auto place = [&](std::u16string_view caption) {
-            return std::find_if(column.begin(), column.end(), [&](const Element *e) {
-                return e->caption == caption;
-            }) - column.begin();
+            CHECK(std::count(column.begin(), column.end(), e) == (containerOf(*e) ? 0 : 1));
+        const auto place = [&](std::u16string_view name) {
+            return std::find(column.begin(), column.end(), &element(name)) - column.begin();
         };
         CHECK(place(u"提交") == place(u"是否认识") + 1);
         for (const std::u16string_view neighbour : { u"提交", u"是否认识" })
