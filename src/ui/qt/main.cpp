@@ -1,4 +1,5 @@
 #include "appearance.h"
+#include "boxes.h"
 #include "desktop_shell.h"
 #include "main_window.h"
 #include "qt_text.h"
@@ -8,8 +9,7 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
-#include <QMessageBox>
-#include <QPushButton>
+#include <QDialog>
 
 #include <cstdio>
 #include <cstdlib>
@@ -110,10 +110,7 @@ int main(int argc, char *argv[])
         window = std::make_unique<ui::qt::MainWindow>(shell, random);
     } catch (const std::exception &e) {
         // Only a damaged build gets here (its embedded inventory does not load): say so plainly.
-        QMessageBox box(QMessageBox::Critical, ui::qt::toQString(texts::applicationTitle),
-            ui::qt::toQString(ui::cannotStartMessage(e)), QMessageBox::Ok);
-        box.button(QMessageBox::Ok)->setText(ui::qt::toQString(texts::okButton));
-        box.exec();
+        ui::qt::makeBox(nullptr, *ui::cannotStart(ui::StartStep::Inventory, e.what()).box)->exec();
         return 1;
     }
     window->show();

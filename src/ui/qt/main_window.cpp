@@ -1,17 +1,16 @@
 #include "main_window.h"
 
+#include "announcer.h"
+#include "boxes.h"
 #include "clickable_label.h"
-#include "problem_box.h"
 #include "qt_text.h"
-#include "texts/texts.h"
 #include "widgets.h"
 
 #include <QAbstractButton>
+#include <QDialog>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QMessageBox>
 #include <QPointer>
-#include <QPushButton>
 #include <QRadioButton>
 
 #include <algorithm>
@@ -23,32 +22,43 @@ MainWindow::MainWindow(launch::Shell &shell, runtime::RandomSource &random, QWid
     : QWidget(parent,
         Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
             | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
-    , state_(random) // the window's load: the bands are filled before it is first shown
+    , state_(Opener::Desktop, random) // the window's load: the bands are filled before it shows
     , shell_(shell)
     , widgets_(buildWidgets(this))
+    , announcer_(new Announcer(this))
 {
     for (const Element &e : elements()) {
         if (e.click == Action::None)
             continue;
-        const auto click = [this, action = e.click] { present(state_.click(action)); };
+        const auto click = [this, &e] { present(state_.click(e)); };
         if (auto *button = qobject_cast<QAbstractButton *>(widget(e)))
             connect(button, &QAbstractButton::clicked, this, click);
         else if (auto *label = qobject_cast<ClickableLabel *>(widget(e)))
             connect(label, &ClickableLabel::clicked, this, click);
+        if (e.kind == Kind::OptionButton)
+            widget(e)->installEventFilter(this);
     }
-    for (const KeyboardStop &stop : keyboardStops())
-        for (const Element *e : stop)
-            if (stop.size() > 1)
-                widget(*e)->installEventFilter(this);
     draw(state_.view());
+}
+
+const Element *MainWindow::elementOf(const QObject *w) const
+{
+    const auto found = std::find(widgets_.begin(), widgets_.end(), w);
+    return found == widgets_.end()
+        ? nullptr
+        : &elements()[static_cast<std::size_t>(found - widgets_.begin())];
 }
 
 void MainWindow::draw(const View &view)
 {
-    setWindowTitle(toQString(view.title));
-    for (const ElementText &t : view.texts) {
-        auto *label = qobject_cast<QLabel *>(widget(*t.element));
-        label->setText(toQString(t.text));
+    if (windowTitle() != toQString(view.title)) {
+        setWindowTitle(toQString(view.title));
+        titleChanged(this);
+    }
+    for (const auto &[shows, text] :
+        { std::pair(Shows::Prompt, &view.prompt), std::pair(Shows::Character, &view.character) }) {
+        auto *label = qobject_cast<QLabel *>(widget(elementShowing(shows)));
+        label->setText(toQString(*text));
         label->setAccessibleName(label->text());
     }
     for (const Element &e : elements()) {
@@ -65,58 +75,48 @@ void MainWindow::draw(const View &view)
 void MainWindow::present(const View &view)
 {
     draw(view);
+    announcer_->announce(toQString(view.announcement));
     if (!view.address.empty()) {
         const QPointer<MainWindow> self(this);
-        const auto failed = [self, address = view.address] {
+        const auto failed = [self] {
             if (self)
-                self->present(self->state_.openFailed(address));
+                self->present(self->state_.openFailed());
         };
         if (!shell_.open(view.address, failed))
             failed();
     }
-    if (!view.box)
-        return;
-    if (view.box->warning) {
-        showProblemBox(this, toQString(view.box->message), toQString(view.box->detail));
-        return;
-    }
-    QMessageBox box(QMessageBox::NoIcon, toQString(texts::applicationTitle),
-        toQString(view.box->message), QMessageBox::Ok, this);
-    box.button(QMessageBox::Ok)->setText(toQString(texts::okButton));
-    box.exec();
+    if (view.box)
+        makeBox(this, *view.box)->open();
+}
+
+bool MainWindow::focusNextPrevChild(bool next)
+{
+    const Element *from = elementOf(focusWidget());
+    const FocusMove move = from
+        ? state_.focusMove(*from, next ? Key::Tab : Key::BackTab, Keyboard::Window)
+        : FocusMove {};
+    if (!move.to)
+        return QWidget::focusNextPrevChild(next);
+    widget(*move.to)->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    return true;
 }
 
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
-    const auto stop
-        = std::find_if(keyboardStops().begin(), keyboardStops().end(), [&](const KeyboardStop &s) {
-              return std::any_of(
-                  s.begin(), s.end(), [&](const Element *e) { return widget(*e) == watched; });
-          });
-    if (stop == keyboardStops().end())
-        return QWidget::eventFilter(watched, event);
-    const auto checked = [this](const Element *e) {
-        return static_cast<QAbstractButton *>(widget(*e))->isChecked();
-    };
-    if (event->type() == QEvent::FocusIn && watched != widget(*stop->front())
-        && static_cast<QFocusEvent *>(event)->reason() == Qt::BacktabFocusReason
-        && std::none_of(stop->begin(), stop->end(), checked)) {
-        widget(*stop->front())->setFocus(Qt::BacktabFocusReason);
-        return true;
-    }
-    if (event->type() != QEvent::KeyPress)
+    const Element *from = elementOf(watched);
+    if (!from || event->type() != QEvent::KeyPress)
         return QWidget::eventFilter(watched, event);
     const int key = static_cast<QKeyEvent *>(event)->key();
     const bool back = key == Qt::Key_Left || key == Qt::Key_Up;
     if (!back && key != Qt::Key_Right && key != Qt::Key_Down)
         return QWidget::eventFilter(watched, event);
-    const auto at = std::find_if(
-        stop->begin(), stop->end(), [&](const Element *e) { return widget(*e) == watched; });
-    const auto count = static_cast<std::ptrdiff_t>(stop->size());
-    const std::ptrdiff_t next = ((at - stop->begin()) + (back ? count - 1 : 1)) % count;
-    const Element &chosen = *(*stop)[static_cast<std::size_t>(next)];
-    widget(chosen)->setFocus(Qt::TabFocusReason);
-    present(state_.click(chosen.click));
+    const FocusMove move
+        = state_.focusMove(*from, back ? Key::Previous : Key::Next, Keyboard::Window);
+    if (!move.to)
+        return QWidget::eventFilter(watched, event);
+    widget(*move.to)->setFocus(Qt::TabFocusReason);
+    if (move.chooses)
+        present(state_.click(*move.to));
     return true;
 }
 

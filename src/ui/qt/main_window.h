@@ -13,6 +13,8 @@
 namespace vorlank::ui::qt
 {
 
+class Announcer;
+
 class MainWindow final : public QWidget
 {
     Q_OBJECT
@@ -21,21 +23,23 @@ public:
     MainWindow(launch::Shell &shell, runtime::RandomSource &random, QWidget *parent = nullptr);
 
 protected:
-    // The answers as a dialog's group of options: an arrow key moves to the other answer and
-    // chooses it, whether or not one was chosen before (Qt's own buttons only move the focus
-    // until one is); and Shift+Tab into the group with none chosen lands on its first, as Tab
-    // does.
+    // Tab and Shift+Tab go where the window's state says.
+    bool focusNextPrevChild(bool next) override;
+    // An arrow key on an answer moves to the other answer and chooses it, whether or not one was
+    // chosen before (Qt's own options only move the focus until one is).
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    // Draws `view`, then shows its box or opens its address.
+    // Draws `view`, then shows its box, opens its address and announces what it says.
     void present(const View &view);
     void draw(const View &view);
     QWidget *widget(const Element &e) const { return widgets_[indexOf(e)]; }
+    const Element *elementOf(const QObject *widget) const;
 
     WindowState state_;
     launch::Shell &shell_;
     std::vector<QWidget *> widgets_; // by the element's index in the table
+    Announcer *announcer_;
 };
 
 } // namespace vorlank::ui::qt

@@ -1,9 +1,9 @@
 #include "widgets.h"
 
+#include "announcer.h"
 #include "appearance.h"
 #include "clickable_label.h"
 #include "qt_text.h"
-#include "texts/texts.h"
 #include "ui/elements.h"
 
 #include <QApplication>
@@ -84,14 +84,16 @@ QWidget *create(const Element &e, QWidget *parent)
 
 std::vector<QWidget *> buildWidgets(QWidget *window)
 {
-    window->setWindowTitle(toQString(texts::windowTitle));
+    // Before any widget is made, whose description a screen reader may ask for at once.
+    describeToScreenReaders();
     window->setWindowIcon(windowIcon());
     window->setFont(windowFont());
     window->setFixedSize(pixelRect(clientArea).size());
 
     std::vector<QWidget *> built(elements().size());
     for (const Element &e : elements()) {
-        QWidget *parent = e.container.empty() ? window : built[indexOf(element(e.container))];
+        const Element *box = containerOf(e);
+        QWidget *parent = box ? built[indexOf(*box)] : window;
         QWidget *w = create(e, parent);
         // The designer's names, for a reader of the widget tree; nothing looks a widget up by one.
         w->setObjectName(QString::fromLatin1(e.name.data(), static_cast<qsizetype>(e.name.size())));
@@ -101,11 +103,6 @@ std::vector<QWidget *> buildWidgets(QWidget *window)
     }
     const auto widget = [&](const Element *e) { return built[indexOf(*e)]; };
 
-    // Tab follows the keyboard order, and its first control takes the focus; labels and pictures
-    // take none.
-    const std::span<const Element *const> keyboard = keyboardOrder();
-    for (std::size_t i = 1; i < keyboard.size(); ++i)
-        QWidget::setTabOrder(widget(keyboard[i - 1]), widget(keyboard[i]));
     // Stacked as in a dialog, earlier above later: the rectangle of 认识 reaches into that of
     // 不认识, over the left of its circle, and the widget on top takes every click in its
     // rectangle: 不认识, whose text lies further right, lies on top, so each circle takes its own
@@ -113,7 +110,8 @@ std::vector<QWidget *> buildWidgets(QWidget *window)
     const std::span<const Element *const> stacking = stackingOrder();
     std::for_each(
         stacking.rbegin(), stacking.rend(), [&](const Element *e) { widget(e)->raise(); });
-    widget(keyboard.front())->setFocus();
+    // The first stop takes the focus; labels and pictures take none.
+    widget(keyboardStops(Keyboard::Window).front().front())->setFocus();
     return built;
 }
 

@@ -1,0 +1,78 @@
+#include "announcer.h"
+
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QLabel>
+
+namespace vorlank::ui::qt
+{
+
+namespace
+{
+class NotificationInterface final : public QAccessibleWidget
+{
+public:
+    explicit NotificationInterface(Announcer *announcer)
+        : QAccessibleWidget(announcer, QAccessible::Notification)
+    {
+    }
+    QString text(QAccessible::Text t) const override
+    {
+        return t == QAccessible::Name ? static_cast<Announcer *>(widget())->text()
+                                      : QAccessibleWidget::text(t);
+    }
+};
+
+QAccessibleInterface *describe(const QString & /*className*/, QObject *object)
+{
+    if (auto *announcer = qobject_cast<Announcer *>(object))
+        return new NotificationInterface(announcer);
+    // The program's window; the toolkit's dialogs describe themselves.
+    if (object->inherits("vorlank::ui::qt::MainWindow"))
+        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Window);
+    return nullptr;
+}
+} // namespace
+
+Announcer::Announcer(QWidget *window)
+    : QWidget(window)
+    , said_(new QLabel(this))
+{
+    // In the window's bottom right corner, where nothing else lies; nothing is drawn.
+    setGeometry(window->width() - 1, window->height() - 1, 1, 1);
+    said_->setGeometry(0, 0, 1, 1);
+    said_->setStyleSheet(QStringLiteral("color: transparent"));
+    setFocusPolicy(Qt::NoFocus);
+}
+
+QString Announcer::text() const
+{
+    return said_->text();
+}
+
+void Announcer::announce(const QString &text)
+{
+    if (text.isEmpty())
+        return;
+    said_->setText(text);
+    said_->setAccessibleName(text);
+    QAccessibleEvent shown(this, QAccessible::ObjectShow);
+    QAccessible::updateAccessibility(&shown);
+}
+
+void describeToScreenReaders()
+{
+    static const bool installed = [] {
+        QAccessible::installFactory(describe);
+        return true;
+    }();
+    (void)installed;
+}
+
+void titleChanged(QWidget *window)
+{
+    QAccessibleEvent renamed(window, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&renamed);
+}
+
+} // namespace vorlank::ui::qt
