@@ -5,6 +5,12 @@
 //   window_probe.exe activate PART: makes the first visible top-level window whose title holds
 //     PART the active one, as a click on it or Alt+Tab would (the window manager's part, which
 //     the test's bare X server lacks).
+//   window_probe.exe focus TITLE: the name a screen reader reads for the control that has the
+//     keyboard focus in the window titled TITLE (nothing when none has).
+//   window_probe.exe hold TITLE: Enter, Space and Escape held down on the control that has the
+//     focus in the window titled TITLE: each key's repeats, as the keyboard sends them.
+//   window_probe.exe hear TITLE: what the window titled TITLE has screen readers say: the name of
+//     each live region at its change event, one a line, until the window closes.
 #include <windows.h>
 
 #include <oleacc.h>
@@ -30,29 +36,68 @@ std::string utf8(const std::wstring &text)
     return out;
 }
 
-BOOL CALLBACK describe(HWND control, LPARAM /*unused*/)
+// The name a screen reader reads for `accessible`'s child `child`, one line.
+std::wstring nameOf(IAccessible *accessible, VARIANT child)
+{
+    BSTR name = nullptr;
+    accessible->get_accName(child, &name);
+    std::wstring text = name ? std::wstring(name, SysStringLen(name)) : std::wstring();
+    SysFreeString(name);
+    // A paragraph's line breaks read as spaces.
+    for (wchar_t &c : text)
+        c = c == L'\r' || c == L'\n' ? L' ' : c;
+    return text;
+}
+
+VARIANT self()
+{
+    VARIANT v;
+    VariantInit(&v);
+    v.vt = VT_I4;
+    v.lVal = CHILDID_SELF;
+    return v;
+}
+
+std::wstring controlName(HWND control)
 {
     IAccessible *accessible = nullptr;
     if (FAILED(AccessibleObjectFromWindow(control, static_cast<DWORD>(OBJID_CLIENT),
             accessibleInterface, reinterpret_cast<void **>(&accessible))))
-        return TRUE;
-    VARIANT self;
-    VariantInit(&self);
-    self.vt = VT_I4;
-    self.lVal = CHILDID_SELF;
-    BSTR name = nullptr;
-    accessible->get_accName(self, &name);
-    std::wstring text = name ? std::wstring(name, SysStringLen(name)) : std::wstring();
-    // One control a line: a paragraph's line breaks read as spaces.
-    for (wchar_t &c : text)
-        c = c == L'\r' || c == L'\n' ? L' ' : c;
+        return {};
+    const std::wstring name = nameOf(accessible, self());
+    accessible->Release();
+    return name;
+}
+
+BOOL CALLBACK describe(HWND control, LPARAM /*unused*/)
+{
+    const std::wstring text = controlName(control);
     RECT r {};
     GetWindowRect(control, &r);
     std::printf("%s\t%ld,%ld,%ld,%ld\n", utf8(text).c_str(), r.left, r.top, r.right - r.left,
         r.bottom - r.top);
-    SysFreeString(name);
-    accessible->Release();
     return TRUE;
+}
+
+HWND focusIn(HWND window)
+{
+    GUITHREADINFO info { sizeof info, 0, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, {} };
+    GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info);
+    return info.hwndFocus;
+}
+
+void CALLBACK heard(HWINEVENTHOOK /*hook*/, DWORD /*event*/, HWND hwnd, LONG object, LONG child,
+    DWORD /*thread*/, DWORD /*time*/)
+{
+    IAccessible *accessible = nullptr;
+    VARIANT which;
+    VariantInit(&which);
+    if (FAILED(AccessibleObjectFromEvent(
+            hwnd, static_cast<DWORD>(object), static_cast<DWORD>(child), &accessible, &which)))
+        return;
+    std::printf("%s\n", utf8(nameOf(accessible, which)).c_str());
+    std::fflush(stdout);
+    accessible->Release();
 }
 
 BOOL CALLBACK activateMatching(HWND window, LPARAM part)
@@ -79,7 +124,33 @@ int wmain(int argc, wchar_t **argv)
         std::fprintf(stderr, "no window titled as asked\n");
         return 1;
     }
-    EnumChildWindows(window, describe, 0);
+    const std::wstring asked = argv[1];
+    if (asked == L"focus") {
+        if (const HWND focused = focusIn(window))
+            std::printf("%s\n", utf8(controlName(focused)).c_str());
+    } else if (asked == L"hold") {
+        const HWND focused = focusIn(window);
+        constexpr LPARAM repeated = (LPARAM { 1 } << 30) | 1; // down before, one stroke
+        for (const WPARAM key : { VK_RETURN, VK_SPACE, VK_ESCAPE }) {
+            PostMessageW(focused, WM_KEYDOWN, key, repeated);
+            PostMessageW(focused, WM_CHAR, key, repeated);
+        }
+        Sleep(500);
+    } else if (asked == L"hear") {
+        DWORD process = 0;
+        GetWindowThreadProcessId(window, &process);
+        const HWINEVENTHOOK hook = SetWinEventHook(EVENT_OBJECT_LIVEREGIONCHANGED,
+            EVENT_OBJECT_LIVEREGIONCHANGED, nullptr, heard, process, 0, WINEVENT_OUTOFCONTEXT);
+        MSG message;
+        while (IsWindow(window)) {
+            while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
+                DispatchMessageW(&message);
+            MsgWaitForMultipleObjects(0, nullptr, FALSE, 100, QS_ALLINPUT);
+        }
+        UnhookWinEvent(hook);
+    } else {
+        EnumChildWindows(window, describe, 0);
+    }
     CoUninitialize();
     return 0;
 }

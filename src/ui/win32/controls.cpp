@@ -20,7 +20,7 @@ struct NativeKind {
 // keys; the other options of a stop only continue that group.
 bool opensStop(const Element &e)
 {
-    for (const KeyboardStop &stop : keyboardStops())
+    for (const KeyboardStop &stop : keyboardStops(Keyboard::Window))
         if (stop.front() == &e)
             return true;
     return false;

@@ -1,8 +1,7 @@
 // The Windows program: one window, its dialog keys, and the message loop.
 #include "main_window.h"
+#include "message_box.h"
 #include "runtime/runtime.h"
-#include "texts/texts.h"
-#include "wide_text.h"
 #include "windows_shell.h"
 
 #include <windows.h>
@@ -11,7 +10,6 @@
 #include <objbase.h>
 
 #include <exception>
-#include <string>
 
 int WINAPI wWinMain(
     HINSTANCE hInstance, HINSTANCE /*hPrevInstance*/, PWSTR /*lpCmdLine*/, int nShowCmd)
@@ -20,7 +18,6 @@ int WINAPI wWinMain(
     InitCommonControlsEx(&controls);
     // The pictures are decoded by OLE; the shell may use COM to start the browser.
     const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
-    const wchar_t *title = vorlank::ui::win32::wide(vorlank::texts::applicationTitle);
 
     vorlank::runtime::ClockRandom random;
     int status = 0;
@@ -30,7 +27,10 @@ int WINAPI wWinMain(
         window.show(nShowCmd);
         MSG message;
         while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-            // Tab, the arrow keys, Space and Enter as in any dialog.
+            // Tab and the arrow keys as the window's state says; Space and Enter as in any
+            // dialog.
+            if (window.key(message))
+                continue;
             if (!IsDialogMessageW(window.handle(), &message)) {
                 TranslateMessage(&message);
                 DispatchMessageW(&message);
@@ -38,10 +38,12 @@ int WINAPI wWinMain(
         }
         status = static_cast<int>(message.wParam);
     } catch (const std::exception &e) {
-        // Only a damaged build gets here (its embedded inventory does not load): say so plainly.
-        const std::wstring text
-            = vorlank::ui::win32::wideString(vorlank::ui::cannotStartMessage(e));
-        MessageBoxW(nullptr, text.c_str(), title, MB_OK | MB_ICONERROR);
+        // Only a damaged build or a refusing system gets here: say so plainly.
+        const bool window = dynamic_cast<const vorlank::ui::win32::WindowError *>(&e) != nullptr;
+        const vorlank::ui::View stopped = vorlank::ui::cannotStart(
+            window ? vorlank::ui::StartStep::Window : vorlank::ui::StartStep::Inventory, e.what());
+        vorlank::ui::win32::showBox(
+            nullptr, *stopped.box, vorlank::ui::faceSpec(vorlank::ui::Face::Window));
         status = 1;
     }
     if (SUCCEEDED(com))

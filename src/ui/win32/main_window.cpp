@@ -19,7 +19,7 @@ constexpr const wchar_t *iconName = L"VORLANK";
 } // namespace
 
 MainWindow::MainWindow(HINSTANCE instance, launch::Shell &shell, runtime::RandomSource &random)
-    : state_(random)
+    : state_(Opener::Desktop, random)
     , shell_(shell)
 {
     WNDCLASSEXW windowClass {};
@@ -35,17 +35,19 @@ MainWindow::MainWindow(HINSTANCE instance, launch::Shell &shell, runtime::Random
     windowClass.lpszClassName = className;
     // A second window of the same program finds the class registered by the first.
     if (!RegisterClassExW(&windowClass) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS)
-        throw std::runtime_error("the window class could not be registered");
+        throw WindowError("the window class could not be registered");
 
     // Fixed size: a caption, a system menu and minimising, but no resizing or maximising.
-    hwnd_ = CreateWindowExW(WS_EX_CONTROLPARENT, className, wide(texts::windowTitle),
+    // The title, like every text the test run changes, comes with the first view.
+    hwnd_ = CreateWindowExW(WS_EX_CONTROLPARENT, className, L"",
         WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, CW_USEDEFAULT, CW_USEDEFAULT,
         CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance, this);
     if (!hwnd_)
-        throw std::runtime_error("the window could not be created");
+        throw WindowError("the window could not be created");
     for (const Element &e : elements())
         pictures_.push_back(e.asset.empty() ? nullptr : loadPicture(instance, e.asset));
     controls_ = createControls(hwnd_, instance, pictures_);
+    liveRegion_ = std::make_unique<LiveRegion>(hwnd_, instance);
     layout(dpiOf(hwnd_));
     draw(state_.view());
 }
@@ -78,7 +80,46 @@ void MainWindow::show(int showCommand)
         SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     ShowWindow(hwnd_, showCommand);
     UpdateWindow(hwnd_);
-    SetFocus(controls_[indexOf(*keyboardOrder().front())]);
+    SetFocus(controls_[indexOf(*keyboardStops(Keyboard::Window).front().front())]);
+}
+
+const Element *MainWindow::elementOf(HWND control) const
+{
+    const auto found = std::find(controls_.begin(), controls_.end(), control);
+    return found == controls_.end()
+        ? nullptr
+        : &elements()[static_cast<std::size_t>(found - controls_.begin())];
+}
+
+bool MainWindow::key(const MSG &message)
+{
+    const Element *from = message.message == WM_KEYDOWN ? elementOf(message.hwnd) : nullptr;
+    if (!from || GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_MENU) < 0)
+        return false;
+    Key key = Key::Tab;
+    switch (message.wParam) {
+    case VK_TAB:
+        key = GetKeyState(VK_SHIFT) < 0 ? Key::BackTab : Key::Tab;
+        break;
+    case VK_LEFT:
+    case VK_UP:
+        key = Key::Previous;
+        break;
+    case VK_RIGHT:
+    case VK_DOWN:
+        key = Key::Next;
+        break;
+    default:
+        return false;
+    }
+    const FocusMove move = state_.focusMove(*from, key, Keyboard::Window);
+    if (!move.to)
+        return false;
+    HWND to = controls_[indexOf(*move.to)];
+    SetFocus(to);
+    if (move.chooses)
+        SendMessageW(to, BM_CLICK, 0, 0); // as a click: checks it, and the window hears of it
+    return true;
 }
 
 LRESULT CALLBACK MainWindow::procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
@@ -151,14 +192,16 @@ void MainWindow::command(int id, int code, HWND from)
     const bool doubleClickedButton
         = code == BN_DOUBLECLICKED && elements()[index].kind == Kind::Button;
     if (code == BN_CLICKED || doubleClickedButton) // BN_CLICKED = STN_CLICKED for the labels
-        present(state_.click(elements()[index].click));
+        present(state_.click(elements()[index]));
 }
 
 void MainWindow::draw(const View &view)
 {
     SetWindowTextW(hwnd_, wideString(view.title).c_str());
-    for (const ElementText &t : view.texts)
-        SetWindowTextW(controls_[indexOf(*t.element)], wideString(t.text).c_str());
+    SetWindowTextW(
+        controls_[indexOf(elementShowing(Shows::Prompt))], wideString(view.prompt).c_str());
+    SetWindowTextW(
+        controls_[indexOf(elementShowing(Shows::Character))], wideString(view.character).c_str());
     // Only a change: an option's check carries its group's Tab stop, and unchecking an option
     // that is not checked would take the stop away.
     for (const Element &e : elements()) {
@@ -173,9 +216,10 @@ void MainWindow::draw(const View &view)
 void MainWindow::present(const View &view)
 {
     draw(view);
+    liveRegion_->announce(view.announcement);
     // ShellExecuteA answers at once, so there is never a late failure to hear of.
     if (!view.address.empty() && !shell_.open(view.address, {}))
-        present(state_.openFailed(view.address));
+        present(state_.openFailed());
     if (view.box)
         showBox(hwnd_, *view.box, faceSpec(Face::Window));
 }

@@ -7,20 +7,30 @@
 #include "controls.h"
 #include "fonts_and_pictures.h"
 #include "launch/launch.h"
+#include "screen_reader.h"
 #include "ui/window_state.h"
 
 #include <windows.h>
 
+#include <memory>
+#include <stdexcept>
 #include <vector>
 
 namespace vorlank::ui::win32
 {
 
+// The system did not give the program its window.
+class WindowError : public std::runtime_error
+{
+public:
+    using std::runtime_error::runtime_error;
+};
+
 class MainWindow final
 {
 public:
     // Loads the inventory (throws when the program's own data is damaged) and creates the
-    // window, hidden.
+    // window, hidden (WindowError when the system refuses it).
     MainWindow(HINSTANCE instance, launch::Shell &shell, runtime::RandomSource &random);
     ~MainWindow();
     MainWindow(const MainWindow &) = delete;
@@ -29,6 +39,9 @@ public:
     // Shows the window with the focus on the first control in keyboard order.
     void show(int showCommand);
     HWND handle() const { return hwnd_; }
+    // Tab, Shift+Tab and the arrow keys on the window's controls, which go where the window's
+    // state says; true when `message` was one of them, and is done with.
+    bool key(const MSG &message);
 
 private:
     static LRESULT CALLBACK procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
@@ -40,6 +53,7 @@ private:
     // Draws `view`, then opens its address or shows its box.
     void present(const View &view);
     void draw(const View &view);
+    const Element *elementOf(HWND control) const;
 
     WindowState state_;
     launch::Shell &shell_;
@@ -49,6 +63,7 @@ private:
     Font windowFont_;
     Font characterFont_;
     HWND focusBeforeDeactivation_ = nullptr;
+    std::unique_ptr<LiveRegion> liveRegion_;
 };
 
 } // namespace vorlank::ui::win32

@@ -1,7 +1,7 @@
 #include "message_box.h"
 
 #include "fonts_and_pictures.h"
-#include "texts/texts.h"
+#include "screen_reader.h"
 #include "wide_text.h"
 
 #include <algorithm>
@@ -136,15 +136,18 @@ INT_PTR CALLBACK procedure(HWND box, UINT message, WPARAM wParam, LPARAM lParam)
     switch (message) {
     case WM_INITDIALOG: {
         const auto &content = *reinterpret_cast<const Box *>(lParam);
-        SetWindowTextW(box, wide(texts::applicationTitle));
+        SetWindowTextW(box, wideString(content.title).c_str());
         SetDlgItemTextW(box, messageId, wideString(content.message).c_str());
-        SetDlgItemTextW(box, IDOK, wide(texts::okButton));
+        SetDlgItemTextW(box, IDOK, wideString(content.button).c_str());
         if (content.warning)
             SendDlgItemMessageW(box, iconId, STM_SETICON,
                 reinterpret_cast<WPARAM>(LoadIconW(nullptr, IDI_WARNING)), 0);
         layout(box, content);
-        if (content.detail.empty())
+        if (content.detail.empty()) {
+            // A screen reader reads the message with the button that has the focus.
+            describe(GetDlgItem(box, IDOK), content.message);
             return TRUE; // the focus goes to the button
+        }
         SetDlgItemTextW(box, detailId, wideString(content.detail).c_str());
         const HWND detail = GetDlgItem(box, detailId);
         SendMessageW(detail, EM_SETSEL, 0, -1);
@@ -153,6 +156,7 @@ INT_PTR CALLBACK procedure(HWND box, UINT message, WPARAM wParam, LPARAM lParam)
     }
     case WM_COMMAND:
         if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) {
+            forget(GetDlgItem(box, IDOK));
             EndDialog(box, LOWORD(wParam));
             return TRUE;
         }
@@ -160,6 +164,21 @@ INT_PTR CALLBACK procedure(HWND box, UINT message, WPARAM wParam, LPARAM lParam)
     default:
         return FALSE;
     }
+}
+
+// The repeats of a key held down, which must not press the box's button or close it before the
+// box can be read: Enter held on 提交 answers at the key's rate, up to the end message.
+LRESULT CALLBACK heldKeys(int code, WPARAM wParam, LPARAM lParam)
+{
+    const auto *message = reinterpret_cast<const MSG *>(lParam);
+    constexpr LPARAM wasDown = LPARAM { 1 } << 30;
+    // The keys' codes and their characters are the same numbers: Enter, Space and Escape.
+    const bool closes = message->wParam == VK_RETURN || message->wParam == VK_SPACE
+        || message->wParam == VK_ESCAPE;
+    const bool typed = message->message == WM_KEYDOWN || message->message == WM_CHAR;
+    if (code == MSGF_DIALOGBOX && typed && closes && (message->lParam & wasDown) != 0)
+        return TRUE;
+    return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 } // namespace
 
@@ -173,8 +192,11 @@ void showBox(HWND owner, const Box &content, const FaceSpec &face)
     if (!content.detail.empty())
         dialog.control(editClass, detailId, ES_READONLY | ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP);
     dialog.control(buttonClass, IDOK, BS_DEFPUSHBUTTON | WS_TABSTOP);
+    HHOOK held = SetWindowsHookExW(WH_MSGFILTER, heldKeys, nullptr, GetCurrentThreadId());
     DialogBoxIndirectParamW(GetModuleHandleW(nullptr), dialog.get(), owner, procedure,
         reinterpret_cast<LPARAM>(&content));
+    if (held)
+        UnhookWindowsHookEx(held);
 }
 
 } // namespace vorlank::ui::win32

@@ -9,8 +9,9 @@ namespace vorlank::ui::win32
 
 namespace
 {
-// What the shell receives besides the address: the verb, and the number 0 as the decimal text of
-// the parameters and the directory, as the program has always passed them.
+// What the shell receives besides the address: the verb, and "0" for the parameters and the
+// directory. A browser given an address ignores both, and the text "0" keeps every argument
+// ASCII, which reads the same in every ANSI code page.
 constexpr char openVerb[] = "open";
 constexpr char noParameters[] = "0";
 constexpr char noDirectory[] = "0";
