@@ -1,17 +1,14 @@
 // The page's program: the window's state, which lives as long as the page. The page's script
-// (page/page.js, linked in as a library) passes each click in and draws each view that comes out;
-// the view crosses as JSON, in one call.
-#include "dom.h"
+// (page/page.js, linked in as a library) passes each click and key in and hands each view that
+// comes out to the page (page/start.js), which draws it; the view crosses as JSON, in one call.
 #include "inventory/inventory.h"
 #include "runtime/runtime.h"
-#include "texts/texts.h"
 #include "ui/window_state.h"
+#include "view_json.h"
 
 #include <emscripten.h>
 
 #include <memory>
-#include <string>
-#include <utility>
 
 using namespace vorlank;
 
@@ -25,77 +22,63 @@ void vorlank_page_later(int stage);
 namespace
 {
 std::unique_ptr<ui::WindowState> state;
-std::string opening; // the address the last view gave to open
 // The program starts in four short tasks after the one that made it: a block of the inventory
 // each, the bands, and the page brought to life, so that the page answers a reader between them.
 // The page drawn at build time is on show meanwhile, and the clicks made meanwhile wait.
 inventory::InventoryTexts loading;
-
-// `text` as a JSON string.
-std::string json(std::string_view utf8)
-{
-    std::string out = "\"";
-    for (const char c : utf8) {
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += c;
-        } else if (static_cast<unsigned char>(c) < 0x20) {
-            constexpr char digits[] = "0123456789abcdef";
-            out += "\\u00";
-            out += digits[static_cast<unsigned char>(c) >> 4U];
-            out += digits[static_cast<unsigned char>(c) & 0xFU];
-        } else {
-            out += c;
-        }
-    }
-    return out + '"';
-}
-
-std::string json(std::u16string_view text)
-{
-    return json(std::string_view(runtime::toUtf8(text)));
-}
-
-// The view as the page's script reads it: elements by their ids in the page.
-std::string json(const ui::View &v)
-{
-    std::string texts;
-    for (const ui::ElementText &t : v.texts)
-        texts += (texts.empty() ? "[" : ",[") + json(std::string_view(ui::web::domId(*t.element)))
-            + "," + json(t.text) + "]";
-    const std::string box = v.box ? "{\"message\":" + json(v.box->message) + ",\"detail\":"
-            + json(v.box->detail) + ",\"warning\":" + (v.box->warning ? "true" : "false") + "}"
-                                  : "null";
-    return "{\"title\":" + json(v.title) + ",\"texts\":[" + texts + "],\"checked\":"
-        + (v.checked ? json(std::string_view(ui::web::domId(*v.checked))) : "null") + ",\"box\":"
-        + box + ",\"address\":" + json(std::string_view(v.address)) + ",\"announcement\":"
-        + json(v.announcement) + ",\"underWay\":" + (v.testUnderWay ? "true" : "false") + "}";
-}
+int nextStage = 0;
 
 void draw(const ui::View &view)
 {
-    opening = view.address;
-    vorlank_page_draw(json(view).c_str());
+    vorlank_page_draw(ui::web::json(view).c_str());
+}
+
+const ui::Element *elementAt(int index)
+{
+    const auto all = ui::elements();
+    return index >= 0 && static_cast<std::size_t>(index) < all.size()
+        ? &all[static_cast<std::size_t>(index)]
+        : nullptr;
 }
 } // namespace
 
-// A click on an element that runs ui::Action number `action`; any other number is ignored.
-extern "C" EMSCRIPTEN_KEEPALIVE void vorlank_click(int action)
+// A click on the element at `element` in the table; any other number is ignored.
+extern "C" EMSCRIPTEN_KEEPALIVE void vorlank_click(int element)
 {
-    if (state && action >= 0 && action < ui::actionCount)
-        draw(state->click(static_cast<ui::Action>(action)));
+    if (const ui::Element *e = elementAt(element); state && e)
+        draw(state->click(*e));
 }
 
 // The browser did not open the address the last view gave (it blocked the new tab).
 extern "C" EMSCRIPTEN_KEEPALIVE void vorlank_open_failed()
 {
-    if (state && !opening.empty())
-        draw(state->openFailed(std::exchange(opening, {}), ui::WindowState::Opener::Browser));
+    if (state)
+        draw(state->openFailed());
 }
 
-// Step `stage` of the start; the page runs the next one in a task of its own.
+// Where ui::Key `key` pressed on the element at `element` takes the focus on ui::Keyboard
+// `keyboard`: the element's index, with 1000 added when the move chooses it; -1 where the key is
+// not the window's, or any number is out of range.
+extern "C" EMSCRIPTEN_KEEPALIVE int vorlank_focus(int element, int key, int keyboard)
+{
+    const ui::Element *from = elementAt(element);
+    if (!state || !from || key < 0 || key > static_cast<int>(ui::Key::Previous) || keyboard < 0
+        || keyboard > static_cast<int>(ui::Keyboard::Column))
+        return -1;
+    const ui::FocusMove move
+        = state->focusMove(*from, static_cast<ui::Key>(key), static_cast<ui::Keyboard>(keyboard));
+    if (!move.to)
+        return -1;
+    return static_cast<int>(ui::indexOf(*move.to)) + (move.chooses ? 1000 : 0);
+}
+
+// Step `stage` of the start, each in its turn and once; the page runs the next one in a task of
+// its own.
 extern "C" EMSCRIPTEN_KEEPALIVE void vorlank_start(int stage)
 {
+    if (stage != nextStage)
+        return;
+    ++nextStage;
     try {
         switch (stage) {
         case 0:
@@ -106,7 +89,8 @@ extern "C" EMSCRIPTEN_KEEPALIVE void vorlank_start(int stage)
             break;
         case 2: {
             static runtime::ClockRandom random;
-            state = std::make_unique<ui::WindowState>(random, std::move(loading));
+            state = std::make_unique<ui::WindowState>(
+                ui::Opener::Browser, random, std::move(loading));
             break;
         }
         default:
@@ -116,10 +100,7 @@ extern "C" EMSCRIPTEN_KEEPALIVE void vorlank_start(int stage)
         }
     } catch (const std::exception &e) {
         // Only a damaged build gets here (its embedded inventory does not load): say so plainly.
-        ui::View failed;
-        failed.title = texts::windowTitle;
-        failed.box = ui::Box { ui::cannotStartMessage(e), {}, true };
-        draw(failed);
+        draw(ui::cannotStart(ui::StartStep::Inventory, e.what()));
         return;
     }
     vorlank_page_later(stage + 1);

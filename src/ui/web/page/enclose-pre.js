@@ -1,22 +1,12 @@
 (() => {
-    const script = document.querySelector("script[src='vorlank.js']");
-    const failed = () => script.dispatchEvent(new Event("error"));
     // The program's WebAssembly, which the browser compiles as it reads it, so that no task of the
     // page's waits on it. Served, it is a file of its own; from a file, it comes as base64 text in
-    // vorlank.wasm.js, which the page loads alongside, which keeps it on its element and says so
-    // in an event, and which the browser reads as a data: address. (That script's failing to load
-    // is the page's to report.)
-    const carried = () => new Promise(resolve => {
-        const carrier = document.querySelector("script[src='vorlank.wasm.js']");
-        const take = () => resolve("data:application/wasm;base64," + carrier.dataset.wasm);
-        if ("wasm" in carrier.dataset)
-            take();
-        else
-            carrier.addEventListener("wasm", take);
-    });
+    // vorlank.wasm.js, which the page's start script loads alongside and hands over, and which the
+    // browser reads as a data: address. (That script's failing to load is the start script's to
+    // report.)
+    const served = location.protocol.startsWith("http");
     const instantiate = async imports => {
-        const served = location.protocol.startsWith("http");
-        const answer = await fetch(served ? "vorlank.wasm" : await carried());
+        const answer = await fetch(served ? "vorlank.wasm" : await vorlankPage.carriedWasm());
         if (!answer.ok)
             throw new Error(`vorlank.wasm: ${answer.status}`);
         try {
@@ -27,9 +17,10 @@
         }
     };
     var Module = {
-        onAbort: failed,
+        onAbort: () => vorlankPage.cannotStart("running"),
         instantiateWasm: (imports, receive) => {
-            instantiate(imports).then(made => receive(made.instance, made.module), failed);
+            instantiate(imports).then(made => receive(made.instance, made.module),
+                () => vorlankPage.cannotStart("vorlank.wasm"));
             return {};
         }
     };

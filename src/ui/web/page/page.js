@@ -1,43 +1,36 @@
-// The page's side of the window, linked into vorlank.js as an Emscripten library: it passes each
-// click and key to the program (the core compiled to WebAssembly), draws each view the program
-// gives back, opens its address and shows its box. The window itself, its texts and its keyboard
-// stops come from the page as page_writer wrote it. Nothing here is a page global.
+// The page's side of the program, linked into vorlank.js as an Emscripten library: it passes
+// each click and key to the program (the core compiled to WebAssembly), hands each view the
+// program gives back to the page's start script (vorlankPage, in index.html), which draws it,
+// and opens its address. Nothing here is a page global.
 "use strict";
-// What Emscripten provides around a library, and what it makes of its "$" entries.
-/* global mergeInto, LibraryManager, page, _vorlank_click, _vorlank_open_failed, _vorlank_start,
-   UTF8ToString */
+// What Emscripten provides around a library, and what it makes of its "$" entries; the page's
+// start script.
+/* global mergeInto, LibraryManager, page, _vorlank_click, _vorlank_focus, _vorlank_open_failed,
+   _vorlank_start, UTF8ToString, vorlankPage */
 
 mergeInto(LibraryManager.library, {
     $page: {
-        byId: function(id) {
-            return document.getElementById(id);
-        },
-
         // Wires the page to the program once it is ready, and runs the clicks made before then.
         start: function() {
-            const client = page.byId("client");
-            for (const control of client.querySelectorAll("[data-action]")) {
-                const action = Number(control.dataset.action);
-                const radio = control.querySelector("input[type=radio]");
-                // An answer is chosen by its circle, its text or the arrow keys: its change.
-                if (radio)
-                    radio.addEventListener("change", () => _vorlank_click(action));
-                else
-                    control.addEventListener("click", () => _vorlank_click(action));
-            }
-            page.wireTab(client);
-            // Enter in the address's field closes the box, as on its button.
-            page.byId("box-detail").addEventListener("keydown", event => {
-                if (event.key === "Enter") {
-                    event.preventDefault();
-                    page.byId("box").close();
+            for (const control of document.querySelectorAll("#client [data-element]")) {
+                const element = Number(control.dataset.element);
+                // An answer is chosen by its circle, its text, the arrow keys or a screen
+                // reader's click: its change.
+                if (control.type === "radio") {
+                    control.addEventListener("change", () => _vorlank_click(element));
+                    continue;
                 }
-            });
-            const root = document.documentElement.dataset;
-            root.ready = "";
-            for (const action of (root.early || "").split(" ").filter(Boolean))
-                _vorlank_click(Number(action));
-            delete root.early;
+                control.addEventListener("click", event => {
+                    // A link opened where the reader chooses (a modifier key) is the browser's.
+                    const chosen = event.ctrlKey || event.shiftKey || event.metaKey || event.altKey;
+                    if (control.href && chosen)
+                        return;
+                    event.preventDefault();
+                    _vorlank_click(element);
+                });
+            }
+            document.addEventListener("keydown", page.key);
+            vorlankPage.ready(element => _vorlank_click(element));
             // Served from a web host, the page can be installed and works offline after the first
             // visit; from a file, browsers refuse both.
             if (location.protocol.startsWith("http")) {
@@ -51,49 +44,30 @@ mergeInto(LibraryManager.library, {
             performance.mark("vorlank-ready");
         },
 
-        // Tab and Shift+Tab follow the table's keyboard stops round the window, as in a dialog.
-        // The options of one stop are entered at the chosen one or, with none chosen, the first;
-        // the arrow keys move within it, as radio buttons do.
-        wireTab: function(client) {
-            const stops = client.dataset.keyboard.split(" ").map(
-                stop => stop.split(",").map(
-                    id => page.byId(id).querySelector("input") || page.byId(id)));
-            document.addEventListener("keydown", event => {
-                if (event.key !== "Tab" || page.byId("box").open || event.altKey || event.ctrlKey
-                    || event.metaKey)
-                    return;
-                const at = stops.findIndex(stop => stop.includes(document.activeElement));
-                const step = event.shiftKey ? stops.length - 1 : 1;
-                const next
-                    = at < 0 ? (event.shiftKey ? stops.length - 1 : 0) : (at + step) % stops.length;
-                event.preventDefault();
-                (stops[next].find(control => control.checked) || stops[next][0]).focus();
-            });
+        // Tab, Shift+Tab and the arrow keys on the window's controls go where the program says;
+        // where it says the key is not the window's, the browser takes it (out of the page, at
+        // either end).
+        key: function(event) {
+            const keys = { Tab: 0, ArrowRight: 2, ArrowDown: 2, ArrowLeft: 3, ArrowUp: 3 };
+            const control = event.target.closest && event.target.closest("#client [data-element]");
+            if (!(event.key in keys) || !control || event.altKey || event.ctrlKey || event.metaKey)
+                return;
+            const key = event.key === "Tab" && event.shiftKey ? 1 : keys[event.key];
+            const move
+                = _vorlank_focus(Number(control.dataset.element), key, vorlankPage.keyboard());
+            if (move < 0)
+                return;
+            event.preventDefault();
+            const target = document.querySelector("#client [data-element=\"" + move % 1000 + "\"]");
+            target.focus();
+            if (move >= 1000) // an arrow key chooses the answer it moves to
+                target.click();
         },
 
         draw: function(view) {
-            document.title = view.title;
-            page.byId("title").textContent = view.title;
-            // Each an element's id and its text. (Emscripten's library reader loses destructuring.)
-            for (const text of view.texts)
-                page.byId(text[0]).textContent = text[1];
-            for (const radio of document.querySelectorAll("#client input[type=radio]"))
-                radio.checked = radio.parentElement.id === view.checked;
-            page.byId("status").textContent = view.announcement;
-            // Leaving or reloading the page in the middle of a test asks first.
-            if (view.underWay)
-                addEventListener("beforeunload", page.keep);
-            else
-                removeEventListener("beforeunload", page.keep);
+            vorlankPage.draw(view);
             if (view.address)
                 page.open(view.address);
-            if (view.box)
-                page.showBox(view.box);
-        },
-
-        keep: function(event) {
-            event.preventDefault();
-            event.returnValue = "";
         },
 
         // A new tab at the address, told nothing of the page that opened it; a blocked one is the
@@ -107,27 +81,6 @@ mergeInto(LibraryManager.library, {
             try {
                 tab.opener = null;
             } catch (crossOrigin) {
-            }
-        },
-
-        // The window's one box: a message, or a warning with a detail (an address the browser
-        // would not open, an error's description) selected to copy. Enter and Escape close it.
-        showBox: function(box) {
-            const field = page.byId("box-detail");
-            page.byId("box-message").textContent = box.message;
-            field.hidden = !box.detail;
-            field.value = box.detail;
-            field.style.height = "auto";
-            page.byId("box").querySelector(".warning").style.display = box.warning ? "" : "none";
-            page.byId("box").showModal();
-            if (box.detail) {
-                // The whole address, wrapped where it must be.
-                field.style.height
-                    = field.scrollHeight + field.offsetHeight - field.clientHeight + "px";
-                field.focus();
-                field.select();
-            } else {
-                page.byId("box-ok").focus();
             }
         },
     },

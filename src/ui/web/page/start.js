@@ -1,0 +1,152 @@
+// The page's start, written into index.html at build time, and what draws every view: the
+// window's layout or the column as the reader's text fits, the clicks made before the program is
+// ready, the box, and a start that fails, said plainly. The program's script (page.js) reaches it
+// as vorlankPage, the page's one global.
+"use strict";
+// eslint-disable-next-line no-unused-vars
+const vorlankPage = (() => {
+    const byId = id => document.getElementById(id);
+    const box = byId("box");
+    const field = byId("box-detail");
+
+    // The window's layout only while the reader's text fits its rectangles, the column
+    // otherwise; decided again whenever a text's size changes (the reader's own style sheet or
+    // spacing, faces arriving) or the screen does, either way.
+    const sheets = [...document.querySelectorAll("[media]")];
+    const windowMedia = sheets[0].media;
+    const wide = matchMedia(windowMedia);
+    const texts = [...document.querySelectorAll("#client .label, #client button, #client .option")];
+    const overflows = e => e.scrollWidth > e.clientWidth + 1
+        || (!e.matches(".centred") && e.scrollHeight > e.clientHeight + 1);
+    let windowLayout = true;
+    const use = wanted => {
+        windowLayout = wanted;
+        for (const sheet of sheets)
+            sheet.media = wanted ? windowMedia : "not all";
+    };
+    const fit = () => {
+        use(wide.matches);
+        if (windowLayout && texts.some(overflows))
+            use(false);
+    };
+    fit();
+    wide.addEventListener("change", fit);
+    const resized = new ResizeObserver(fit);
+    for (const text of texts)
+        resized.observe(text.querySelector("span"));
+
+    // Clicks before the program is ready wait for it, in order. A product's link needs no
+    // program: the browser follows it.
+    const early = [];
+    let click = null;
+    addEventListener("click", event => {
+        const control = event.target.closest("[data-element]");
+        if (!click && control && !control.href)
+            early.push(Number(control.dataset.element));
+    }, true);
+
+    // The whole address in sight, wrapped where it must be, whatever the screen's width.
+    const fitField = () => {
+        field.style.height = "auto";
+        field.style.height = field.scrollHeight + field.offsetHeight - field.clientHeight + "px";
+    };
+    addEventListener("resize", () => box.open && !field.hidden && fitField());
+    field.addEventListener("keydown", event => {
+        if (event.key === "Enter") { // as on the button
+            event.preventDefault();
+            box.close();
+        }
+    });
+    // A key held down on 提交 answers at its rate; its repeats must not close the end message
+    // before it can be read.
+    box.addEventListener("keydown", event => {
+        if (event.repeat && ["Enter", " ", "Escape"].includes(event.key))
+            event.preventDefault();
+    });
+
+    // The window's one box: a message, which a screen reader reads with the button, or a
+    // warning with a detail (an address the browser would not open, an error's description)
+    // selected to copy.
+    const showBox = content => {
+        const button = byId("box-ok");
+        byId("box-title").textContent = content.title;
+        byId("box-message").textContent = content.message;
+        button.textContent = content.button;
+        field.hidden = !content.detail;
+        field.value = content.detail;
+        box.querySelector(".warning").style.display = content.warning ? "" : "none";
+        if (content.detail)
+            button.removeAttribute("aria-describedby");
+        else
+            button.setAttribute("aria-describedby", "box-message");
+        box.showModal();
+        if (content.detail) {
+            fitField();
+            field.focus();
+            field.select();
+        } else {
+            button.focus();
+        }
+    };
+
+    const keep = event => {
+        event.preventDefault();
+        event.returnValue = "";
+    };
+
+    const draw = view => {
+        document.title = view.title;
+        byId("title").textContent = view.title;
+        document.querySelector("[data-shows=prompt] span").textContent = view.prompt;
+        document.querySelector("[data-shows=character] span").textContent = view.character;
+        for (const radio of document.querySelectorAll("#client input[type=radio]"))
+            radio.checked = Number(radio.dataset.element) === view.checked;
+        byId("status").textContent = view.announcement;
+        // Leaving or reloading the page in the middle of a test asks first.
+        if (view.testUnderWay)
+            addEventListener("beforeunload", keep);
+        else
+            removeEventListener("beforeunload", keep);
+        // A window that cannot work shows it, and takes no clicks that would do nothing.
+        byId("client").inert = view.stopped;
+        byId("client").classList.toggle("stopped", view.stopped);
+        if (view.box)
+            showBox(view.box);
+    };
+
+    // What failed, by a file's name or "running": its view, as the program would give it.
+    const failures = JSON.parse(byId("failures").textContent);
+    const cannotStart = failed => draw(failures[failed]);
+    addEventListener("error", event => {
+        const file = event.target.matches && event.target.matches("script[src]")
+            && event.target.getAttribute("src");
+        if (file in failures)
+            cannotStart(file);
+    }, true);
+
+    // Opened from a file, where browsers fetch nothing, the program's WebAssembly comes as text
+    // in a script of its own, loaded alongside the program.
+    let carried;
+    const carriedWasm = new Promise(resolve => carried = resolve);
+    if (!location.protocol.startsWith("http")) {
+        const carrier = document.createElement("script");
+        carrier.src = "vorlank.wasm.js";
+        carrier.async = true;
+        document.body.append(carrier);
+    }
+
+    return {
+        draw,
+        cannotStart,
+        // The program is ready: it takes the clicks, the early ones first.
+        ready: programClick => {
+            click = programClick;
+            early.splice(0).forEach(click);
+        },
+        // The keyboard the reader has: the page's (1) or the column's (2), as the program
+        // numbers them.
+        keyboard: () => windowLayout ? 1 : 2,
+        carried: base64 => carried("data:application/wasm;base64," + base64),
+        carriedWasm: () => carriedWasm,
+    };
+})();
