@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <span>
 #include <string_view>
+#include <vector>
 
 namespace vorlank::ui
 {
@@ -155,6 +156,9 @@ const Element *containerOf(const Element &element);
 
 // The element's rectangle relative to the window's client area.
 TwipRect windowRect(const Element &element);
+
+// What the group box `box` frames, row by row and left to right, as a reader takes it in.
+std::vector<const Element *> framedBy(const Element &box);
 
 // Whether the element takes the keyboard focus in a window: buttons and options do, labels,
 // pictures and group boxes do not. (On a page each product's picture is a link that does.)

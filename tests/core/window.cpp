@@ -6,8 +6,6 @@
 #include "ui/window_state.h"
 
 #include <algorithm>
-#include <cstdlib>
-#include <random>
 #include <stdexcept>
 
 using namespace vorlank;
@@ -67,21 +65,6 @@ Box warning(std::u16string message, std::u16string detail)
 {
     return { u"Vorlank", std::move(message), std::move(detail), u"确定", true };
 }
-
-// The program's draws from a seed, so that a seed replays a walk.
-class SeededRandom final : public runtime::RandomSource
-{
-public:
-    explicit SeededRandom(unsigned seed)
-        : engine_(seed)
-    {
-    }
-    void reseed() override { }
-    float next() override { return runtime::unitFloat(engine_()); }
-
-private:
-    std::mt19937_64 engine_;
-};
 
 // A generator that fails as the checked arithmetic does, to reach the error path.
 class FailingRandom final : public runtime::RandomSource
@@ -199,53 +182,6 @@ TEST_SUITE("window")
         CHECK(broken.click(element(u"查询此字")).address == ren);
     }
 
-    TEST_CASE("a seeded walk of clicks agrees with a model of the test run")
-    {
-        // Draws rare and submits common, so that many tests run to their end and past it.
-        // VORLANK_MODEL_SEED replays a walk, the draws included.
-        const char *replay = std::getenv("VORLANK_MODEL_SEED");
-        const unsigned seed = replay ? static_cast<unsigned>(std::strtoul(replay, nullptr, 10))
-                                     : std::random_device()();
-        CAPTURE(seed);
-        std::mt19937 events(seed);
-        SeededRandom random(seed);
-        WindowState window(Opener::Desktop, random);
-        const Element &yes = element(u"认识");
-        const Element &no = element(u"不认识");
-        const Element &start = element(u"开始测试");
-        const Element &lookup = element(u"查询此字");
-        int index = 0;
-        int known = 0;
-        int ends = 0;
-        const Element *chosen = nullptr;
-        std::u16string title = u"Vorlank1.0版";
-        for (int step = 0; step < 20'000; ++step) {
-            const unsigned kind = events() % 300;
-            const Element &target = kind < 2 ? start
-                : kind < 12                  ? lookup
-                : kind < 100                 ? (events() % 2 ? yes : no)
-                                             : element(u"提交");
-            const View v = window.click(target);
-            if (&target == &start) {
-                index = 1;
-                known = 0;
-            } else if (&target == &yes || &target == &no) {
-                chosen = &target;
-            } else if (&target != &lookup && index >= 1 && index <= 91) {
-                known += chosen == &yes;
-                title = estimate(74 * known);
-                ends += ++index == 92;
-                CHECK(v.box.has_value() == (index == 92));
-                CHECK(v.announcement.empty() == (index == 92));
-            }
-            REQUIRE(v.title == title);
-            REQUIRE(v.testUnderWay == (index >= 1 && index <= 91));
-            if (&target == &lookup)
-                REQUIRE(v.address == launch::lookupAddress(v.character));
-        }
-        CHECK(ends > 20);
-    }
-
     TEST_CASE("a program that cannot start says why, in the window's language")
     {
         View v = cannotStart(StartStep::File, "vorlank.wasm");
@@ -258,37 +194,5 @@ TEST_SUITE("window")
             == u"Vorlank无法启动：系统没有为程序创建窗口。");
         CHECK(cannotStart(StartStep::Running).box->message
             == u"Vorlank无法启动：程序运行时出错，已停止。");
-    }
-
-    // What every front end follows: a name for a screen reader on everything, the stacking that
-    // gives each overlapping element its clicks, and a column in which no slip of a finger
-    // between the answers and 提交 lands on 开始测试.
-    TEST_CASE("accessible names, stacking and reading order")
-    {
-        std::vector<std::u16string_view> pictures;
-        for (const Element *e : stackingOrder()) {
-            CAPTURE(e->name);
-            CHECK(!accessibleName(*e).empty() == (e->shows == Shows::Caption));
-            if (e->kind == Kind::Picture)
-                pictures.push_back(accessibleName(*e));
-        }
-        CHECK(pictures == std::vector<std::u16string_view> { u"拼音小达人", u"笔顺练字帖" });
-        // A group box lies below everything it frames.
-        const auto at = [](const Element &e) {
-            return std::find(stackingOrder().begin(), stackingOrder().end(), &e)
-                - stackingOrder().begin();
-        };
-        for (const Element *e : stackingOrder())
-            if (const Element *box = containerOf(*e))
-                CHECK(at(*e) < at(*box));
-        std::vector<const Element *> column(readingOrder().begin(), readingOrder().end());
-        for (const Element *e : stackingOrder())
-            CHECK(std::count(column.begin(), column.end(), e) == (containerOf(*e) ? 0 : 1));
-        const auto place = [&](std::u16string_view name) {
-            return std::find(column.begin(), column.end(), &element(name)) - column.begin();
-        };
-        CHECK(place(u"提交") == place(u"是否认识") + 1);
-        for (const std::u16string_view neighbour : { u"提交", u"是否认识" })
-            CHECK(std::abs(place(u"开始测试") - place(neighbour)) > 1);
     }
 }

@@ -5,9 +5,7 @@
 #include "texts/texts.h"
 #include "view_json.h"
 
-#include <algorithm>
 #include <cstdio>
-#include <vector>
 
 namespace vorlank::ui::web
 {
@@ -62,12 +60,10 @@ std::string face(Face which, const std::string &name)
 // their texts.
 std::string groupClass(const Element &box)
 {
-    for (const Element &child : elements()) {
-        if (containerOf(child) != &box)
-            continue;
-        if (child.kind == Kind::OptionButton)
+    for (const Element *child : framedBy(box)) {
+        if (child->kind == Kind::OptionButton)
             return " class=\"options\"";
-        if (child.kind == Kind::Picture)
+        if (child->kind == Kind::Picture)
             return " class=\"pictures\"";
     }
     return {};
@@ -88,15 +84,8 @@ std::string markup(const Element &e, const View &first)
         + element + (e.kind == Kind::Picture ? "" : " tabindex=\"-1\"");
     switch (e.kind) {
     case Kind::GroupBox: {
-        std::vector<const Element *> framed;
-        for (const Element &child : elements())
-            if (containerOf(child) == &e)
-                framed.push_back(&child);
-        std::sort(framed.begin(), framed.end(), [](const Element *a, const Element *b) {
-            return std::pair(a->twips.top, a->twips.left) < std::pair(b->twips.top, b->twips.left);
-        });
         std::string inner;
-        for (const Element *child : framed)
+        for (const Element *child : framedBy(e))
             inner += markup(*child, first);
         return "<fieldset " + id + groupClass(e) + "><legend>" + html(e.caption) + "</legend>\n"
             + inner + "</fieldset>\n";
