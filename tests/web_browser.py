@@ -161,7 +161,8 @@ def heard(driver):
             return value(n, "name")
         return "".join(said(by_id[c]) for c in n.get("childIds", []) if c in by_id)
     status = [said(n) for n in nodes if value(n, "role") == "status"]
-    dialogs = [value(n, "name") for n in nodes if value(n, "role") == "dialog" and not n.get("ignored")]
+    dialogs = [value(n, "name") for n in nodes
+               if value(n, "role") in ("dialog", "alertdialog") and not n.get("ignored")]
     focused = [[value(n, "name"), value(n, "description")] for n in nodes
                if value(n, "role") != "RootWebArea"
                and any(p["name"] == "focused" and p["value"]["value"] for p in n.get("properties", []))]

@@ -64,9 +64,9 @@ const vorlankPage = (() => {
             event.preventDefault();
     });
 
-    // The window's one box: a message, which a screen reader reads with the button, or a
-    // warning with a detail (an address the browser would not open, an error's description)
-    // selected to copy.
+    // The window's one box, an alert dialog: a message, which a screen reader reads with the
+    // button it describes, or a warning with a detail (an address the browser would not open, an
+    // error's description) selected to copy.
     const showBox = content => {
         const button = byId("box-ok");
         byId("box-title").textContent = content.title;
@@ -75,10 +75,6 @@ const vorlankPage = (() => {
         field.hidden = !content.detail;
         field.value = content.detail;
         box.querySelector(".warning").style.display = content.warning ? "" : "none";
-        if (content.detail)
-            button.removeAttribute("aria-describedby");
-        else
-            button.setAttribute("aria-describedby", "box-message");
         box.showModal();
         if (content.detail) {
             fitField();
