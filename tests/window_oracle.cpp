@@ -47,14 +47,13 @@ int main(int argc, char *argv[])
             return 1;
         }
         const ui::View &v = walk.last();
-        std::cout << "{\"title\": " << json(v.title) << ", \"prompt\": " << json(v.prompt)
-                  << ", \"box\": " << (walk.box() ? json(walk.box()->message) : "null")
-                  << ", \"focus\": "
+        std::cout << R"({"title": )" << json(v.title) << R"(, "prompt": )" << json(v.prompt)
+                  << R"(, "box": )" << (walk.box() ? json(walk.box()->message) : "null")
+                  << R"(, "focus": )"
                   << (walk.focus() ? json(journeys::nameOf(*walk.focus(), v)) : "null")
-                  << ", \"address\": \"" << v.address
-                  << "\", \"announcement\": " << json(v.announcement)
-                  << ", \"testUnderWay\": " << (v.testUnderWay ? "true" : "false") << "}"
-                  << std::endl;
+                  << R"(, "address": ")" << v.address << R"(", "announcement": )"
+                  << json(v.announcement) << R"(, "testUnderWay": )"
+                  << (v.testUnderWay ? "true" : "false") << "}" << std::endl;
     }
     return 0;
 }

@@ -64,7 +64,7 @@ std::wstring controlName(HWND control)
     if (FAILED(AccessibleObjectFromWindow(control, static_cast<DWORD>(OBJID_CLIENT),
             accessibleInterface, reinterpret_cast<void **>(&accessible))))
         return {};
-    const std::wstring name = nameOf(accessible, self());
+    std::wstring name = nameOf(accessible, self());
     accessible->Release();
     return name;
 }

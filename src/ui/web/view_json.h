@@ -12,7 +12,7 @@ namespace vorlank::ui::web
 
 std::string json(const View &view);
 
-// `text` (UTF-8) as a JSON string.
-std::string jsonString(std::string_view text);
+// `utf8` as a JSON string.
+std::string jsonString(std::string_view utf8);
 
 } // namespace vorlank::ui::web
