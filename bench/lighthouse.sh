@@ -20,9 +20,10 @@ python3 - "$site" <<'FLOOR'
 import pathlib, re, sys
 site = pathlib.Path(sys.argv[1])
 html = (site / "index.html").read_text(encoding="utf-8")
-# The program's scripts: vorlank.js, and the one that loads its WebAssembly from disk.
-PROGRAM = r"<script[^>]*></script>\n|<script>\n[^<]*vorlank\.wasm\.js[^<]*</script>\n"
-(site / "floor.html").write_text(re.sub(PROGRAM, "", html), encoding="utf-8")
+# The program's scripts: vorlank.js, and the page's start script, which draws its views and
+# loads its WebAssembly from disk.
+PROGRAM = r"<script[^>]*></script>\n|<script>\n.*?</script>\n"
+(site / "floor.html").write_text(re.sub(PROGRAM, "", html, flags=re.DOTALL), encoding="utf-8")
 FLOOR
 port=$(python3 -c 'import socket; s = socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])')
 python3 -m http.server "$port" --bind 127.0.0.1 --directory "$site" >/dev/null 2>&1 &

@@ -34,9 +34,10 @@ folder = pathlib.Path(tempfile.mkdtemp())
 for f in page_files + ["vorlank.wasm.js"]:
     shutil.copy(build / f, folder / f)
 html = (folder / "index.html").read_text(encoding="utf-8")
-# The program's scripts: vorlank.js, and the one that loads its WebAssembly from disk.
-PROGRAM = r"<script[^>]*></script>\n|<script>\n[^<]*vorlank\.wasm\.js[^<]*</script>\n"
-(folder / "floor.html").write_text(re.sub(PROGRAM, "", html), encoding="utf-8")
+# The program's scripts: vorlank.js, and the page's start script, which draws its views and
+# loads its WebAssembly from disk.
+PROGRAM = r"<script[^>]*></script>\n|<script>\n.*?</script>\n"
+(folder / "floor.html").write_text(re.sub(PROGRAM, "", html, flags=re.DOTALL), encoding="utf-8")
 
 options = webdriver.ChromeOptions()
 for flag in ("--headless=new", "--no-sandbox", "--disable-gpu", "--disable-quic", "--no-first-run",
