@@ -3,6 +3,7 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QLabel>
+#include <QPalette>
 
 namespace vorlank::ui::qt
 {
@@ -41,7 +42,9 @@ Announcer::Announcer(QWidget *window)
     // In the window's bottom right corner, where nothing else lies; nothing is drawn.
     setGeometry(window->width() - 1, window->height() - 1, 1, 1);
     said_->setGeometry(0, 0, 1, 1);
-    said_->setStyleSheet(QStringLiteral("color: transparent"));
+    QPalette unseen = said_->palette();
+    unseen.setColor(QPalette::WindowText, Qt::transparent);
+    said_->setPalette(unseen);
     setFocusPolicy(Qt::NoFocus);
 }
 
