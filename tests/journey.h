@@ -27,7 +27,7 @@ std::vector<Row> parse(std::string_view table);
 
 // The element a screen reader reads by `name` (or whose name starts so, as a paragraph's does):
 // null when there is none.
-const vorlank::ui::Element *named(std::u16string_view name);
+const vorlank::ui::Element *named(std::string_view name);
 
 // A window's state with its keyboard's focus and its box: the mouse clicks where it is told, and
 // the keys do what every front end makes them do. Space presses a focused button and chooses a

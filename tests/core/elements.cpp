@@ -34,7 +34,8 @@ TEST_SUITE("elements")
         for (const Element *e : stackingOrder())
             CHECK(std::count(column.begin(), column.end(), e) == (containerOf(*e) ? 0 : 1));
         const auto place = [&](std::u16string_view name) {
-            return std::find(column.begin(), column.end(), journeys::named(name)) - column.begin();
+            return std::find(column.begin(), column.end(), journeys::named(utf8(name)))
+                - column.begin();
         };
         CHECK(place(u"提交") == place(u"是否认识") + 1);
         for (const std::u16string_view neighbour : { u"提交", u"是否认识" })

@@ -30,7 +30,7 @@ private:
 
 const Element &element(std::u16string_view name)
 {
-    return *journeys::named(name);
+    return *journeys::named(utf8(name));
 }
 
 std::u16string estimate(int e)

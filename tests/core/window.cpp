@@ -32,7 +32,7 @@ namespace
 {
 const Element &element(std::u16string_view name)
 {
-    const Element *found = journeys::named(name);
+    const Element *found = journeys::named(utf8(name));
     if (!found)
         throw std::logic_error("no element named " + utf8(name));
     return *found;
