@@ -8,6 +8,7 @@ the caption's title keeps its contrast; and the address box refits when the phon
 
 Usage: web_readers.py WEB_BUILD_DIR SCRATCH_DIR
 """
+import base64
 import pathlib
 import re
 import subprocess
@@ -77,8 +78,8 @@ def contrast(reader, text):
     left, top, width, height, colour = js(reader, CAPTION, text)
     shot = reader.execute_cdp_cmd("Page.captureScreenshot", {"clip": {
         "x": left, "y": top, "width": width, "height": height, "scale": 1}})["data"]
-    pixels = subprocess.run(["convert", "inline:data:image/png;base64," + shot, "-depth", "8",
-                             "txt:-"], capture_output=True, check=True, text=True).stdout
+    pixels = subprocess.run(["convert", "png:-", "-depth", "8", "txt:-"], input=base64.b64decode(shot),
+                            capture_output=True, check=True).stdout.decode()
     lightest = max(luminance([int(v) for v in re.findall(r"\((\d+),(\d+),(\d+)", line)[0]])
                    for line in pixels.splitlines()[1:])
     text_colour = luminance([int(v) for v in re.findall(r"\d+", colour)[:3]])
