@@ -4,10 +4,5 @@
 file(READ "${INPUT}" text)
 string(REGEX REPLACE "/\\*[^*]*\\*+([^/*][^*]*\\*+)*/\n?" "" text "${text}")
 string(REGEX REPLACE "(^|\n)[ ]*//[^\n]*" "" text "${text}")
-# Rewritten only when it changes, so that what is built from it is not rebuilt for nothing.
-if(EXISTS "${OUTPUT}")
-    file(READ "${OUTPUT}" old)
-endif()
-if(NOT "${text}" STREQUAL "${old}")
-    file(WRITE "${OUTPUT}" "${text}")
-endif()
+include(${CMAKE_CURRENT_LIST_DIR}/write-if-changed.cmake)
+write_if_changed("${OUTPUT}" "${text}")

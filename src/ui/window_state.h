@@ -52,8 +52,8 @@ struct View {
     // The desktops leave it: closing a window is deliberate there, unlike a reload, and the
     // program keeps nothing that a test could lose.
     bool testUnderWay = false;
-    // The program could not start: its box says why. The desktops end the program once the box
-    // is closed; the page stays, its title saying so and its controls out of use.
+    // The program could not start: its box says why. All three take no more clicks; the desktops
+    // end the program once the box is closed, the page stays, its title saying so.
     bool stopped = false;
     bool operator==(const View &) const = default;
 };

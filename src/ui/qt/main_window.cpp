@@ -51,6 +51,9 @@ const Element *MainWindow::elementOf(const QObject *w) const
 
 void MainWindow::draw(const View &view)
 {
+    // A window that cannot work takes no clicks. (view.testUnderWay is left: closing a desktop
+    // window is deliberate, unlike a reload, so the window does not ask first.)
+    setEnabled(!view.stopped);
     if (windowTitle() != toQString(view.title)) {
         setWindowTitle(toQString(view.title));
         titleChanged(this);

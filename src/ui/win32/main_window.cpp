@@ -197,6 +197,9 @@ void MainWindow::command(int id, int code, HWND from)
 
 void MainWindow::draw(const View &view)
 {
+    // A window that cannot work takes no clicks. (view.testUnderWay is left: closing a desktop
+    // window is deliberate, unlike a reload, so the window does not ask first.)
+    EnableWindow(hwnd_, !view.stopped);
     SetWindowTextW(hwnd_, wideString(view.title).c_str());
     SetWindowTextW(
         controls_[indexOf(elementShowing(Shows::Prompt))], wideString(view.prompt).c_str());
