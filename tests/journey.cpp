@@ -59,13 +59,6 @@ const Element *named(std::string_view name)
     return starting;
 }
 
-std::u16string nameOf(const Element &element, const View &view)
-{
-    return element.shows == Shows::Prompt   ? view.prompt
-        : element.shows == Shows::Character ? view.character
-                                            : std::u16string(accessibleName(element));
-}
-
 Walk::Walk(WindowState &state, Keyboard keyboard)
     : state_(state)
     , keyboard_(keyboard)
@@ -145,7 +138,7 @@ std::string Walk::outcome(std::string_view asked) const
     if (box_)
         return "box " + runtime::toUtf8(box_->message);
     if (asked.starts_with("focus"))
-        return "focus " + (focus_ ? runtime::toUtf8(nameOf(*focus_, last_)) : "none");
+        return "focus " + (focus_ ? runtime::toUtf8(shownText(last_, *focus_)) : "none");
     return "title " + runtime::toUtf8(last_.title);
 }
 

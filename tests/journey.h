@@ -63,7 +63,4 @@ private:
     const vorlank::ui::Element *focus_;
 };
 
-// The name a screen reader reads for `element` in `view`.
-std::u16string nameOf(const vorlank::ui::Element &element, const vorlank::ui::View &view);
-
 } // namespace journeys

@@ -35,7 +35,7 @@ QString wanted(const journeys::Walk &twin, const QString &titleBefore)
         v.checked ? toQString(v.checked->caption) : QString(),
         twin.box() ? toQString(twin.box()->title + twin.box()->message + twin.box()->button)
                    : QString(),
-        twin.box() ? QString() : toQString(journeys::nameOf(*twin.focus(), v)),
+        twin.box() ? QString() : toQString(ui::shownText(v, *twin.focus())),
         toQString(v.announcement), title == titleBefore ? QString() : title,
         QString::fromStdString(v.address) }
         .join(u'\n');

@@ -1,30 +1,16 @@
 // The core as the model the window harnesses ask, instead of a model of their own: it reads
-// users' actions, one a line, as tests/journeys.txt writes them, and after each prints what the
-// window shows as one line of JSON: {"title", "prompt", "box" (the open box's message or null),
-// "focus" (the name of what has the focus, or null), "address" (the address it gave to open),
-// "announcement" (what a screen reader was told), "testUnderWay"}. Its draws are its own, so it
-// answers for everything but the characters drawn. Usage: window_oracle window|page|column
+// users' actions, one a line, as tests/journeys.txt writes them, and after each prints the view
+// of the step as the page reads it, one line of JSON, with "focus": the name of what has the
+// focus, or null. Its draws are its own, so it answers for everything but the characters drawn.
+// Usage: window_oracle window|page|column
 #include "journey.h"
 #include "runtime/runtime.h"
+#include "ui/view_json.h"
 
 #include <iostream>
 #include <string>
 
 using namespace vorlank;
-
-namespace
-{
-std::string json(std::u16string_view text)
-{
-    std::string out = "\"";
-    for (const char c : runtime::toUtf8(text)) {
-        if (c == '"' || c == '\\')
-            out += '\\';
-        out += c == '\n' ? ' ' : c;
-    }
-    return out + '"';
-}
-} // namespace
 
 int main(int argc, char *argv[])
 {
@@ -46,14 +32,13 @@ int main(int argc, char *argv[])
             std::cerr << "window_oracle: " << e.what() << '\n';
             return 1;
         }
-        const ui::View &v = walk.last();
-        std::cout << R"({"title": )" << json(v.title) << R"(, "prompt": )" << json(v.prompt)
-                  << R"(, "box": )" << (walk.box() ? json(walk.box()->message) : "null")
-                  << R"(, "focus": )"
-                  << (walk.focus() ? json(journeys::nameOf(*walk.focus(), v)) : "null")
-                  << R"(, "address": ")" << v.address << R"(", "announcement": )"
-                  << json(v.announcement) << R"(, "testUnderWay": )"
-                  << (v.testUnderWay ? "true" : "false") << "}" << std::endl;
+        std::string view = ui::json(walk.last());
+        view.pop_back(); // its closing brace
+        const ui::Element *focus = walk.focus();
+        std::cout << view << R"(,"focus":)"
+                  << (focus ? ui::jsonString(runtime::toUtf8(ui::shownText(walk.last(), *focus)))
+                            : "null")
+                  << "}" << std::endl;
     }
     return 0;
 }

@@ -168,15 +168,6 @@ std::size_t indexOf(const Element &e)
     return static_cast<std::size_t>(&e - table.data());
 }
 
-const Element &elementShowing(Shows shows)
-{
-    const auto *found = std::find_if(
-        table.begin(), table.end(), [&](const Element &e) { return e.shows == shows; });
-    if (found == table.end())
-        throw std::logic_error("no element of the window shows that");
-    return *found;
-}
-
 const Element *containerOf(const Element &e)
 {
     if (e.container.empty())

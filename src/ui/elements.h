@@ -148,9 +148,6 @@ std::span<const Element> elements();
 // The element's position in elements(), which front ends use as its identifier.
 std::size_t indexOf(const Element &element);
 
-// The element whose text the view gives as `shows` (not Shows::Caption).
-const Element &elementShowing(Shows shows);
-
 // The group box that holds `element`, or null for the window's own elements.
 const Element *containerOf(const Element &element);
 

@@ -113,6 +113,13 @@ FocusMove WindowState::focusMove(const Element &from, Key key, Keyboard keyboard
     return ui::focusMove(from, key, chosen_, keyboard);
 }
 
+std::u16string_view shownText(const View &view, const Element &element)
+{
+    return element.shows == Shows::Prompt   ? view.prompt
+        : element.shows == Shows::Character ? view.character
+                                            : accessibleName(element);
+}
+
 View cannotStart(StartStep step, std::string_view detail)
 {
     View v;

@@ -33,7 +33,7 @@ struct View {
     // The window's title. Qt: the window's title, which a screen reader's "read the title" reads;
     // Win32: the window's text; page: the document's title and the caption bar drawn on it.
     std::u16string title;
-    // The texts of the elements that show the prompt and the character (elementShowing): on all
+    // The texts of the elements that show the prompt and the character (shownText): on all
     // three, the element's text and the name a screen reader reads for it.
     std::u16string prompt;
     std::u16string character;
@@ -57,6 +57,10 @@ struct View {
     bool stopped = false;
     bool operator==(const View &) const = default;
 };
+
+// The text `element` shows in `view`: the prompt or the character on show, or its caption. It is
+// also what a screen reader reads for the element.
+std::u16string_view shownText(const View &view, const Element &element);
 
 // Who opens addresses for a window: the desktop's opener, or the browser the page runs in (a new
 // tab). Each front end says once which it is.

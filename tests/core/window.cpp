@@ -190,9 +190,5 @@ TEST_SUITE("window")
         CHECK(v.box == warning(u"Vorlank无法启动：程序文件vorlank.wasm没有载入。", u""));
         CHECK(cannotStart(StartStep::Inventory, "bad \xE4\xBA\xBA").box
             == warning(u"Vorlank无法启动：程序自带的字库无法读取。", u"bad \uFFFD\uFFFD\uFFFD"));
-        CHECK(cannotStart(StartStep::Window).box->message
-            == u"Vorlank无法启动：系统没有为程序创建窗口。");
-        CHECK(cannotStart(StartStep::Running).box->message
-            == u"Vorlank无法启动：程序运行时出错，已停止。");
     }
 }

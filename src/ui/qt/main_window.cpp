@@ -58,10 +58,11 @@ void MainWindow::draw(const View &view)
         setWindowTitle(toQString(view.title));
         titleChanged(this);
     }
-    for (const auto &[shows, text] :
-        { std::pair(Shows::Prompt, &view.prompt), std::pair(Shows::Character, &view.character) }) {
-        auto *label = qobject_cast<QLabel *>(widget(elementShowing(shows)));
-        label->setText(toQString(*text));
+    for (const Element &e : elements()) {
+        if (e.shows == Shows::Caption)
+            continue;
+        auto *label = qobject_cast<QLabel *>(widget(e));
+        label->setText(toQString(shownText(view, e)));
         label->setAccessibleName(label->text());
     }
     for (const Element &e : elements()) {

@@ -3,8 +3,8 @@
 // comes out to the page (page/start.js), which draws it; the view crosses as JSON, in one call.
 #include "inventory/inventory.h"
 #include "runtime/runtime.h"
+#include "ui/view_json.h"
 #include "ui/window_state.h"
-#include "view_json.h"
 
 #include <emscripten.h>
 
@@ -30,7 +30,7 @@ int nextStage = 0;
 
 void draw(const ui::View &view)
 {
-    vorlank_page_draw(ui::web::json(view).c_str());
+    vorlank_page_draw(ui::json(view).c_str());
 }
 
 const ui::Element *elementAt(int index)

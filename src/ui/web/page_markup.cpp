@@ -3,7 +3,7 @@
 #include "dom.h"
 #include "runtime/runtime.h"
 #include "texts/texts.h"
-#include "view_json.h"
+#include "ui/view_json.h"
 
 #include <cstdio>
 
@@ -75,9 +75,7 @@ std::string markup(const Element &e, const View &first)
 {
     const std::string id = "id=\"" + domId(e) + "\"";
     const std::string element = " data-element=\"" + std::to_string(indexOf(e)) + "\"";
-    const std::u16string_view text = e.shows == Shows::Prompt ? first.prompt
-        : e.shows == Shows::Character                         ? first.character
-                                                              : e.caption;
+    const std::u16string_view text = shownText(first, e);
     // The products are real links: middle-click, long-press and "copy link" work as on any page.
     // Each product's picture is a stop of Tab; its text, which links to the same page, is not.
     const std::string link = "href=\"" + std::string(e.link) + R"(" target="_blank" rel="noopener")"

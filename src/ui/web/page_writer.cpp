@@ -9,7 +9,7 @@
 #include "page_markup.h"
 #include "runtime/runtime.h"
 #include "texts/texts.h"
-#include "view_json.h"
+#include "ui/view_json.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -60,8 +60,8 @@ std::string failures()
 {
     std::string views = "{";
     for (const char *file : { "vorlank.js", "vorlank.wasm", "vorlank.wasm.js" })
-        views += web::jsonString(file) + ":" + web::json(cannotStart(StartStep::File, file)) + ",";
-    return views + "\"running\":" + web::json(cannotStart(StartStep::Running)) + "}";
+        views += jsonString(file) + ":" + json(cannotStart(StartStep::File, file)) + ",";
+    return views + "\"running\":" + json(cannotStart(StartStep::Running)) + "}";
 }
 
 // index.html.

@@ -201,10 +201,9 @@ void MainWindow::draw(const View &view)
     // window is deliberate, unlike a reload, so the window does not ask first.)
     EnableWindow(hwnd_, !view.stopped);
     SetWindowTextW(hwnd_, wideString(view.title).c_str());
-    SetWindowTextW(
-        controls_[indexOf(elementShowing(Shows::Prompt))], wideString(view.prompt).c_str());
-    SetWindowTextW(
-        controls_[indexOf(elementShowing(Shows::Character))], wideString(view.character).c_str());
+    for (const Element &e : elements())
+        if (e.shows != Shows::Caption)
+            SetWindowTextW(controls_[indexOf(e)], wideString(shownText(view, e)).c_str());
     // Only a change: an option's check carries its group's Tab stop, and unchecking an option
     // that is not checked would take the stop away.
     for (const Element &e : elements()) {

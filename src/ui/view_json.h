@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-namespace vorlank::ui::web
+namespace vorlank::ui
 {
 
 std::string json(const View &view);
@@ -15,4 +15,4 @@ std::string json(const View &view);
 // `utf8` as a JSON string.
 std::string jsonString(std::string_view utf8);
 
-} // namespace vorlank::ui::web
+} // namespace vorlank::ui

@@ -2,7 +2,7 @@
 
 #include "runtime/runtime.h"
 
-namespace vorlank::ui::web
+namespace vorlank::ui
 {
 
 namespace
@@ -52,4 +52,4 @@ std::string json(const View &v)
         + ",\"testUnderWay\":" + truth(v.testUnderWay) + ",\"stopped\":" + truth(v.stopped) + "}";
 }
 
-} // namespace vorlank::ui::web
+} // namespace vorlank::ui
