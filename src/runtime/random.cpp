@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <random>
+#include <string_view>
 
 namespace vorlank::runtime
 {
@@ -44,6 +45,24 @@ float unitFloat(std::uint64_t bits)
 float ClockRandom::next()
 {
     return unitFloat(splitMix(state_));
+}
+
+float SeededRandom::next()
+{
+    return unitFloat(splitMix(state_));
+}
+
+std::unique_ptr<RandomSource> programRandom(const char *seed)
+{
+    std::uint64_t value = 0;
+    const std::string_view digits = seed ? seed : "";
+    const bool decimal = !digits.empty() && digits.size() <= 19
+        && digits.find_first_not_of("0123456789") == std::string_view::npos;
+    for (const char d : decimal ? digits : std::string_view())
+        value = value * 10 + static_cast<std::uint64_t>(d - '0');
+    if (decimal)
+        return std::make_unique<SeededRandom>(value);
+    return std::make_unique<ClockRandom>();
 }
 
 } // namespace vorlank::runtime

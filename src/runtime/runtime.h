@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -98,5 +99,25 @@ private:
     std::uint64_t reseeds_ = 0;
     std::uint64_t salt_;
 };
+
+// The same generator from a fixed seed, which reseeding leaves as it is: the same seed draws the
+// same tests, so that a test run or a reader's report can be replayed.
+class SeededRandom final : public RandomSource
+{
+public:
+    explicit SeededRandom(std::uint64_t seed)
+        : state_(seed)
+    {
+    }
+    void reseed() override { }
+    float next() override;
+
+private:
+    std::uint64_t state_;
+};
+
+// The program's generator: seeded when `seed` is a decimal number (VORLANK_SEED in the
+// environment, the page's ?seed=), the clock's otherwise.
+std::unique_ptr<RandomSource> programRandom(const char *seed);
 
 } // namespace vorlank::runtime

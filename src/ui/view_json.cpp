@@ -16,6 +16,12 @@ std::string truth(bool value)
 {
     return value ? "true" : "false";
 }
+
+// An element by its index in the table, or null.
+std::string element(const Element *e)
+{
+    return e ? std::to_string(indexOf(*e)) : "null";
+}
 } // namespace
 
 std::string jsonString(std::string_view utf8)
@@ -41,15 +47,24 @@ std::string jsonString(std::string_view utf8)
 
 std::string json(const View &v)
 {
-    const std::string box = v.box ? "{\"title\":" + text(v.box->title)
-            + ",\"message\":" + text(v.box->message) + ",\"detail\":" + text(v.box->detail)
-            + ",\"button\":" + text(v.box->button) + ",\"warning\":" + truth(v.box->warning) + "}"
-                                  : "null";
     return "{\"title\":" + text(v.title) + ",\"prompt\":" + text(v.prompt)
-        + ",\"character\":" + text(v.character) + ",\"checked\":"
-        + (v.checked ? std::to_string(indexOf(*v.checked)) : "null") + ",\"box\":" + box
-        + ",\"address\":" + jsonString(v.address) + ",\"announcement\":" + text(v.announcement)
+        + ",\"character\":" + text(v.character) + ",\"checked\":" + element(v.checked)
         + ",\"testUnderWay\":" + truth(v.testUnderWay) + ",\"stopped\":" + truth(v.stopped) + "}";
+}
+
+std::string json(const Effects &e)
+{
+    const std::string box = e.box ? "{\"title\":" + text(e.box->title)
+            + ",\"message\":" + text(e.box->message) + ",\"detail\":" + text(e.box->detail)
+            + ",\"button\":" + text(e.box->button) + ",\"warning\":" + truth(e.box->warning) + "}"
+                                  : "null";
+    return "{\"focus\":" + element(e.focus) + ",\"announcement\":" + text(e.announcement)
+        + ",\"address\":" + jsonString(e.address) + ",\"box\":" + box + "}";
+}
+
+std::string json(const Step &s)
+{
+    return "{\"view\":" + json(s.view) + ",\"effects\":" + json(s.effects) + "}";
 }
 
 } // namespace vorlank::ui

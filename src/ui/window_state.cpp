@@ -24,6 +24,13 @@ Box box(std::u16string message, std::u16string detail, bool warning)
     return { texts::applicationTitle, std::move(message), std::move(detail), texts::okButton,
         warning };
 }
+
+Step withBox(View view, Box shown)
+{
+    Step step { std::move(view), {} };
+    step.effects.box = std::move(shown);
+    return step;
+}
 } // namespace
 
 WindowState::WindowState(
@@ -47,21 +54,23 @@ View WindowState::view() const
     return v;
 }
 
-View WindowState::click(const Element &element)
+Step WindowState::click(const Element &element, Press press)
 {
     // A front end calls in from its toolkit's event dispatch, which an exception must not cross.
     try {
-        return run(element);
+        return run(element, press);
     } catch (const std::exception &e) {
-        View v = view();
-        v.box = box(texts::operationFailed, errorDetail(e.what()), true);
-        return v;
+        return withBox(view(), box(texts::operationFailed, errorDetail(e.what()), true));
     }
 }
 
-View WindowState::run(const Element &element)
+Step WindowState::run(const Element &element, Press press)
 {
-    std::string address;
+    Effects effects;
+    const bool opens
+        = element.click == Action::LookupCharacter || element.click == Action::OpenProductPage;
+    if (opens && press == Press::Repeat)
+        return { view(), {} };
     switch (element.click) {
     case Action::None:
         break;
@@ -73,44 +82,48 @@ View WindowState::run(const Element &element)
         quiz_.drawTest();
         View v = view();
         // Read as the window shows it: the prompt, then the character.
-        v.announcement = v.prompt + u' ' + v.character;
-        return v;
+        effects.announcement = v.prompt + u' ' + v.character;
+        return { std::move(v), std::move(effects) };
     }
     case Action::SubmitAnswer: {
         const bool recognised = chosen_ && chosen_->click == Action::ChooseRecognised;
         const auto submitted = quiz_.submitAnswer(recognised);
         View v = view();
         if (submitted == quiz::Quiz::Submitted::Ended)
-            v.box = box(texts::testOver + v.title, {}, false);
+            effects.box = box(texts::testOver + v.title, {}, false);
         else if (submitted == quiz::Quiz::Submitted::Counted)
-            v.announcement = v.title + u' ' + v.prompt + u' ' + v.character;
-        return v;
+            effects.announcement = v.title + u' ' + v.prompt + u' ' + v.character;
+        return { std::move(v), std::move(effects) };
     }
     case Action::LookupCharacter:
-        address = launch::lookupAddress(quiz_.characterOnShow());
+        effects.address = launch::lookupAddress(quiz_.characterOnShow());
         break;
     case Action::OpenProductPage:
-        address = element.link;
+        effects.address = element.link;
         break;
     }
-    View v = view();
-    if (!address.empty())
-        opened_ = address;
-    v.address = std::move(address);
-    return v;
+    if (!effects.address.empty())
+        opened_ = effects.address;
+    return { view(), std::move(effects) };
 }
 
-View WindowState::openFailed() const
+Step WindowState::press(const Element &from, Key key, Keyboard keyboard)
 {
-    View v = view();
-    v.box = box(opener_ == Opener::Browser ? texts::tabNotOpened : texts::addressNotOpened,
-        errorDetail(opened_), true);
-    return v;
+    const FocusMove move = focusMove(from, key, chosen_, keyboard);
+    if (!move.to)
+        return { view(), {} };
+    if (move.chooses)
+        chosen_ = move.to;
+    Step moved { view(), {} };
+    moved.effects.focus = move.to;
+    return moved;
 }
 
-FocusMove WindowState::focusMove(const Element &from, Key key, Keyboard keyboard) const
+Step WindowState::openFailed() const
 {
-    return ui::focusMove(from, key, chosen_, keyboard);
+    return withBox(view(),
+        box(opener_ == Opener::Browser ? texts::tabNotOpened : texts::addressNotOpened,
+            errorDetail(opened_), true));
 }
 
 std::u16string_view shownText(const View &view, const Element &element)
@@ -120,11 +133,11 @@ std::u16string_view shownText(const View &view, const Element &element)
                                             : accessibleName(element);
 }
 
-View cannotStart(StartStep step, std::string_view detail)
+Step cannotStart(StartStep step, std::string_view detail)
 {
-    View v;
-    v.title = texts::notStartedTitle;
-    v.stopped = true;
+    Step s;
+    s.view.title = texts::notStartedTitle;
+    s.view.stopped = true;
     std::u16string message = texts::cannotStart;
     switch (step) {
     case StartStep::Inventory:
@@ -141,8 +154,8 @@ View cannotStart(StartStep step, std::string_view detail)
         message += texts::programStopped;
         break;
     }
-    v.box = box(std::move(message), errorDetail(detail), true);
-    return v;
+    s.effects.box = box(std::move(message), errorDetail(detail), true);
+    return s;
 }
 
 std::u16string errorDetail(std::string_view what)

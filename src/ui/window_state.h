@@ -1,7 +1,8 @@
-// The window's state and the one view of it every front end draws: events in, one view out. A
-// front end tells it only what the user did (a click on an element) or what the world did (the
-// address it was given could not be opened), draws the view it gets back and performs the one
-// effect, opening the address. Nothing here calls a front end or waits for one.
+// The window's state and the one view of it every front end draws: events in, one step out. A
+// front end tells it only what the user did (a click on an element, a key) or what the world did
+// (the address it was given could not be opened), draws the view it gets back and then performs
+// the step's effects once: the focus, an announcement, an address, a box. Nothing here calls a
+// front end or waits for one.
 #pragma once
 
 #include "quiz/quiz.h"
@@ -28,7 +29,8 @@ struct Box {
     bool operator==(const Box &) const = default;
 };
 
-// The whole window as data. Beside each field, what each front end does with it.
+// The whole window as data, to be drawn: what it shows for as long as nothing else happens.
+// Beside each field, what each front end does with it.
 struct View {
     // The window's title. Qt: the window's title, which a screen reader's "read the title" reads;
     // Win32: the window's text; page: the document's title and the caption bar drawn on it.
@@ -39,15 +41,6 @@ struct View {
     std::u16string character;
     // The chosen answer, none at start: the option checked, on all three.
     const Element *checked = nullptr;
-    // What the event just handled raised; none of it outlives the view it came in.
-    std::optional<Box> box; // shown at once, modal, on all three
-    // An address to open, which the state remembers until the next one. Qt: xdg-open (open on
-    // macOS), watched; Win32: ShellExecuteA; page: a new tab. Each reports a failure, at once or
-    // later, as openFailed().
-    std::string address;
-    // What a screen reader says once, without the focus moving. Qt: a notification object
-    // shown; Win32: a polite live region's text and its change event; page: a status region.
-    std::u16string announcement;
     // A test is drawn and not yet answered to its end. Page: leaving or reloading asks first.
     // The desktops leave it: closing a window is deliberate there, unlike a reload, and the
     // program keeps nothing that a test could lose.
@@ -58,9 +51,36 @@ struct View {
     bool operator==(const View &) const = default;
 };
 
+// What the event just handled raised, performed once, after its view is drawn; none of it
+// outlives the step it came in. Each front end performs them in this order.
+struct Effects {
+    // Where a key moved the keyboard's focus, on all three; null when the key is not the
+    // window's to take (the toolkit's or the browser's, out of the page), or for a click.
+    const Element *focus = nullptr;
+    // What a screen reader says once, without the focus moving. Qt: a notification object
+    // shown; Win32: a polite live region's text and its change event; page: a status region.
+    std::u16string announcement;
+    // An address to open, which the state remembers until the next one. Qt: xdg-open (open on
+    // macOS), watched; Win32: ShellExecuteA; page: a new tab. A failure, at once or later, comes
+    // back from the event loop as openFailed(), never from inside drawing.
+    std::string address;
+    std::optional<Box> box; // shown last, modal, on all three
+    bool operator==(const Effects &) const = default;
+};
+
+// One event's outcome: the window to draw, then the effects to perform.
+struct Step {
+    View view;
+    Effects effects;
+    bool operator==(const Step &) const = default;
+};
+
 // The text `element` shows in `view`: the prompt or the character on show, or its caption. It is
 // also what a screen reader reads for the element.
 std::u16string_view shownText(const View &view, const Element &element);
+
+// How a click came: pressed afresh (the mouse, a key), or repeated by a key held down.
+enum class Press { Fresh, Repeat };
 
 // Who opens addresses for a window: the desktop's opener, or the browser the page runs in (a new
 // tab). Each front end says once which it is.
@@ -77,22 +97,26 @@ public:
     WindowState(const WindowState &) = delete;
     WindowState &operator=(const WindowState &) = delete;
 
-    // The window as it stands, with nothing raised: at start, what the window first shows.
+    // The window as it stands: at start, what the window first shows.
     View view() const;
 
-    // A click on `element`, by the mouse or the keyboard, which runs its action. Nothing escapes:
-    // a failure comes back as a box, and the window carries on.
-    View click(const Element &element);
+    // A click on `element`, by the mouse or the keyboard, which runs its action. A key held down
+    // answers at its rate, but hands the desktop an address once a press: its repeats on a
+    // look-up or a product do nothing. Nothing escapes: a failure comes back as a box, and the
+    // window carries on.
+    Step click(const Element &element, Press press = Press::Fresh);
 
-    // The address the last view gave could not be opened, at once or later: the user gets it to
+    // `key` pressed on `from` on `keyboard`: Tab and Shift+Tab move the focus round the stops, an
+    // arrow key on an answer moves to the other answer and chooses it. Effects::focus says where
+    // the focus went; null when the key is not the window's, and nothing changed.
+    Step press(const Element &from, Key key, Keyboard keyboard);
+
+    // The address the last step gave could not be opened, at once or later: the user gets it to
     // copy.
-    View openFailed() const;
-
-    // Where `key` pressed on `from` takes the focus, with the answer chosen now.
-    FocusMove focusMove(const Element &from, Key key, Keyboard keyboard) const;
+    Step openFailed() const;
 
 private:
-    View run(const Element &element);
+    Step run(const Element &element, Press press);
 
     Opener opener_;
     inventory::InventoryTexts texts_;
@@ -112,7 +136,7 @@ enum class StartStep {
 
 // The window of a program that could not start: its box says which step or file failed, with
 // `detail` (an error's description) to copy; for StartStep::File, `detail` is the file's name.
-View cannotStart(StartStep step, std::string_view detail = {});
+Step cannotStart(StartStep step, std::string_view detail = {});
 
 // An error's description as the user reads it: its ASCII as it stands, any other byte as U+FFFD.
 std::u16string errorDetail(std::string_view what);

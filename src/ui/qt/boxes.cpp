@@ -1,5 +1,6 @@
 #include "boxes.h"
 
+#include "held_keys.h"
 #include "qt_text.h"
 
 #include <QDialogButtonBox>
@@ -32,7 +33,7 @@ protected:
             const auto *key = static_cast<QKeyEvent *>(event);
             const bool closes = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter
                 || key->key() == Qt::Key_Space || key->key() == Qt::Key_Escape;
-            if (closes && key->isAutoRepeat())
+            if (closes && heldKeyRepeat(*key))
                 return true;
         }
         return QObject::eventFilter(watched, event);
@@ -92,6 +93,7 @@ QDialog *makeBox(QWidget *parent, const Box &content)
         message->button(QMessageBox::Ok)->setText(toQString(content.button));
         box = message;
     }
+    watchHeldKeys();
     box->setWindowTitle(toQString(content.title));
     box->setAttribute(Qt::WA_DeleteOnClose);
     auto *held = new HeldKeys(box);

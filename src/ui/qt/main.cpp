@@ -103,14 +103,15 @@ int main(int argc, char *argv[])
     QGuiApplication::setDesktopFileName(QStringLiteral("org.vorlank.Vorlank"));
     ui::qt::applyChineseConventions();
 
-    runtime::ClockRandom random;
+    const auto random = runtime::programRandom(std::getenv("VORLANK_SEED"));
     ui::qt::DesktopShell shell;
     std::unique_ptr<ui::qt::MainWindow> window;
     try {
-        window = std::make_unique<ui::qt::MainWindow>(shell, random);
+        window = std::make_unique<ui::qt::MainWindow>(shell, *random);
     } catch (const std::exception &e) {
         // Only a damaged build gets here (its embedded inventory does not load): say so plainly.
-        ui::qt::makeBox(nullptr, *ui::cannotStart(ui::StartStep::Inventory, e.what()).box)->exec();
+        ui::qt::makeBox(nullptr, *ui::cannotStart(ui::StartStep::Inventory, e.what()).effects.box)
+            ->exec();
         return 1;
     }
     window->show();

@@ -3,6 +3,7 @@
 #include "announcer.h"
 #include "boxes.h"
 #include "clickable_label.h"
+#include "held_keys.h"
 #include "qt_text.h"
 #include "widgets.h"
 
@@ -27,6 +28,7 @@ MainWindow::MainWindow(launch::Shell &shell, runtime::RandomSource &random, QWid
     , widgets_(buildWidgets(this))
     , announcer_(new Announcer(this))
 {
+    watchHeldKeys();
     for (const Element &e : elements()) {
         if (e.click == Action::None)
             continue;
@@ -35,7 +37,7 @@ MainWindow::MainWindow(launch::Shell &shell, runtime::RandomSource &random, QWid
             connect(button, &QAbstractButton::clicked, this, click);
         else if (auto *label = qobject_cast<ClickableLabel *>(widget(e)))
             connect(label, &ClickableLabel::clicked, this, click);
-        if (e.kind == Kind::OptionButton)
+        if (e.kind == Kind::OptionButton || e.kind == Kind::Button)
             widget(e)->installEventFilter(this);
     }
     draw(state_.view());
@@ -76,32 +78,37 @@ void MainWindow::draw(const View &view)
     }
 }
 
-void MainWindow::present(const View &view)
+void MainWindow::present(const Step &step, Qt::FocusReason reason)
 {
-    draw(view);
-    announcer_->announce(toQString(view.announcement));
-    if (!view.address.empty()) {
+    draw(step.view);
+    const Effects &effects = step.effects;
+    if (effects.focus)
+        widget(*effects.focus)->setFocus(reason);
+    announcer_->announce(toQString(effects.announcement));
+    if (!effects.address.empty()) {
+        // A failure, at once or later, comes back as an event of its own, after this one.
         const QPointer<MainWindow> self(this);
         const auto failed = [self] {
             if (self)
-                self->present(self->state_.openFailed());
+                QMetaObject::invokeMethod(
+                    self.data(), [self] { self->present(self->state_.openFailed()); },
+                    Qt::QueuedConnection);
         };
-        if (!shell_.open(view.address, failed))
+        if (!shell_.open(effects.address, failed))
             failed();
     }
-    if (view.box)
-        makeBox(this, *view.box)->open();
+    if (effects.box)
+        makeBox(this, *effects.box)->open();
 }
 
 bool MainWindow::focusNextPrevChild(bool next)
 {
     const Element *from = elementOf(focusWidget());
-    const FocusMove move = from
-        ? state_.focusMove(*from, next ? Key::Tab : Key::BackTab, Keyboard::Window)
-        : FocusMove {};
-    if (!move.to)
+    const Step step
+        = from ? state_.press(*from, next ? Key::Tab : Key::BackTab, Keyboard::Window) : Step {};
+    if (!step.effects.focus)
         return QWidget::focusNextPrevChild(next);
-    widget(*move.to)->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    present(step, next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
     return true;
 }
 
@@ -110,17 +117,21 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
     const Element *from = elementOf(watched);
     if (!from || event->type() != QEvent::KeyPress)
         return QWidget::eventFilter(watched, event);
-    const int key = static_cast<QKeyEvent *>(event)->key();
+    const auto *pressed = static_cast<QKeyEvent *>(event);
+    const int key = pressed->key();
+    // Enter held down on a button: each repeat is a click the window's state may let pass.
+    if ((key == Qt::Key_Return || key == Qt::Key_Enter) && heldKeyRepeat(*pressed)
+        && from->kind == Kind::Button) {
+        present(state_.click(*from, Press::Repeat));
+        return true;
+    }
     const bool back = key == Qt::Key_Left || key == Qt::Key_Up;
-    if (!back && key != Qt::Key_Right && key != Qt::Key_Down)
+    if (from->kind != Kind::OptionButton || (!back && key != Qt::Key_Right && key != Qt::Key_Down))
         return QWidget::eventFilter(watched, event);
-    const FocusMove move
-        = state_.focusMove(*from, back ? Key::Previous : Key::Next, Keyboard::Window);
-    if (!move.to)
+    const Step step = state_.press(*from, back ? Key::Previous : Key::Next, Keyboard::Window);
+    if (!step.effects.focus)
         return QWidget::eventFilter(watched, event);
-    widget(*move.to)->setFocus(Qt::TabFocusReason);
-    if (move.chooses)
-        present(state_.click(*move.to));
+    present(step);
     return true;
 }
 

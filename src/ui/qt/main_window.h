@@ -1,6 +1,6 @@
-// The program's window in Qt Widgets: it passes every click to the window's state and draws the
-// view it gets back, performing the one effect, opening an address. This object owns every
-// widget of the window.
+// The program's window in Qt Widgets: it passes every click and key to the window's state, draws
+// the view it gets back and performs the step's effects. This object owns every widget of the
+// window.
 #pragma once
 
 #include "launch/launch.h"
@@ -26,12 +26,14 @@ protected:
     // Tab and Shift+Tab go where the window's state says.
     bool focusNextPrevChild(bool next) override;
     // An arrow key on an answer moves to the other answer and chooses it, whether or not one was
-    // chosen before (Qt's own options only move the focus until one is).
+    // chosen before (Qt's own options only move the focus until one is); Enter held down on a
+    // button repeats as the window's state says.
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    // Draws `view`, then shows its box, opens its address and announces what it says.
-    void present(const View &view);
+    // Draws the step's view, then performs its effects: the focus, the announcement, the
+    // address, the box.
+    void present(const Step &step, Qt::FocusReason reason = Qt::TabFocusReason);
     void draw(const View &view);
     QWidget *widget(const Element &e) const { return widgets_[indexOf(e)]; }
     const Element *elementOf(const QObject *widget) const;

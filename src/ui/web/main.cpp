@@ -1,6 +1,7 @@
 // The page's program: the window's state, which lives as long as the page. The page's script
-// (page/page.js, linked in as a library) passes each click and key in and hands each view that
-// comes out to the page (page/start.js), which draws it; the view crosses as JSON, in one call.
+// (page/page.js, linked in as a library) passes each click and key in and draws each step that
+// comes back (page/start.js): the step crosses as JSON, the answer to the call. Nothing here calls
+// the page while it draws.
 #include "inventory/inventory.h"
 #include "runtime/runtime.h"
 #include "ui/view_json.h"
@@ -9,28 +10,30 @@
 #include <emscripten.h>
 
 #include <memory>
+#include <string>
 
 using namespace vorlank;
 
 extern "C" {
-// In page/page.js.
-void vorlank_page_draw(const char *viewJson);
-void vorlank_page_ready();
-void vorlank_page_later(int stage);
+// In page/page.js: runs the start's stages, each in a task of its own.
+void vorlank_page_begin();
 }
 
 namespace
 {
 std::unique_ptr<ui::WindowState> state;
 // The program starts in four short tasks after the one that made it: a block of the inventory
-// each, the bands, and the page brought to life, so that the page answers a reader between them.
-// The page drawn at build time is on show meanwhile, and the clicks made meanwhile wait.
+// each, the bands, and the first step, so that the page answers a reader between them. The page
+// drawn at build time is on show meanwhile, and the clicks made meanwhile wait.
 inventory::InventoryTexts loading;
 int nextStage = 0;
+// The last step given, as JSON, which the page reads before it calls again.
+std::string given;
 
-void draw(const ui::View &view)
+const char *give(const ui::Step &step)
 {
-    vorlank_page_draw(ui::json(view).c_str());
+    given = ui::json(step);
+    return given.c_str();
 }
 
 const ui::Element *elementAt(int index)
@@ -42,72 +45,70 @@ const ui::Element *elementAt(int index)
 }
 } // namespace
 
-// A click on the element at `element` in the table; any other number is ignored.
-extern "C" EMSCRIPTEN_KEEPALIVE void vorlank_click(int element)
+// A click on the element at `element` in the table, `repeated` by a key held down, or not (0);
+// null for any other number.
+extern "C" EMSCRIPTEN_KEEPALIVE const char *vorlank_click(int element, int repeated)
 {
-    if (const ui::Element *e = elementAt(element); state && e)
-        draw(state->click(*e));
+    const ui::Element *e = elementAt(element);
+    return state && e ? give(state->click(*e, repeated ? ui::Press::Repeat : ui::Press::Fresh))
+                      : nullptr;
 }
 
-// The browser did not open the address the last view gave (it blocked the new tab).
-extern "C" EMSCRIPTEN_KEEPALIVE void vorlank_open_failed()
+// The browser did not open the address the last step gave (it blocked the new tab).
+extern "C" EMSCRIPTEN_KEEPALIVE const char *vorlank_open_failed()
 {
-    if (state)
-        draw(state->openFailed());
+    return state ? give(state->openFailed()) : nullptr;
 }
 
-// Where ui::Key `key` pressed on the element at `element` takes the focus on ui::Keyboard
-// `keyboard`: the element's index, with 1000 added when the move chooses it; -1 where the key is
-// not the window's, or any number is out of range.
-extern "C" EMSCRIPTEN_KEEPALIVE int vorlank_focus(int element, int key, int keyboard)
+// ui::Key `key` pressed on the element at `element` on ui::Keyboard `keyboard`: the step, or null
+// where the key is not the window's or any number is out of range.
+extern "C" EMSCRIPTEN_KEEPALIVE const char *vorlank_press(int element, int key, int keyboard)
 {
     const ui::Element *from = elementAt(element);
     if (!state || !from || key < 0 || key > static_cast<int>(ui::Key::Previous) || keyboard < 0
         || keyboard > static_cast<int>(ui::Keyboard::Column))
-        return -1;
-    const ui::FocusMove move
-        = state->focusMove(*from, static_cast<ui::Key>(key), static_cast<ui::Keyboard>(keyboard));
-    if (!move.to)
-        return -1;
-    return static_cast<int>(ui::indexOf(*move.to)) + (move.chooses ? 1000 : 0);
+        return nullptr;
+    const ui::Step step
+        = state->press(*from, static_cast<ui::Key>(key), static_cast<ui::Keyboard>(keyboard));
+    return step.effects.focus ? give(step) : nullptr;
 }
 
-// Step `stage` of the start, each in its turn and once; the page runs the next one in a task of
-// its own.
-extern "C" EMSCRIPTEN_KEEPALIVE void vorlank_start(int stage)
+// Stage `stage` of the start, each in its turn and once: null while stages remain, then the
+// window's first step, or the step of a start that failed. A `seed` of 0 or more repeats the
+// draws of that seed (the page's ?seed=); otherwise they follow the clock.
+extern "C" EMSCRIPTEN_KEEPALIVE const char *vorlank_start(int stage, int seed)
 {
     if (stage != nextStage)
-        return;
+        return nullptr;
     ++nextStage;
     try {
         switch (stage) {
         case 0:
             loading.text1 = runtime::decodeGbk(inventory::embeddedText1Gbk());
-            break;
+            return nullptr;
         case 1:
             loading.text2 = runtime::decodeGbk(inventory::embeddedText2Gbk());
-            break;
+            return nullptr;
         case 2: {
-            static runtime::ClockRandom random;
+            static const std::unique_ptr<runtime::RandomSource> random = seed >= 0
+                ? std::unique_ptr<runtime::RandomSource>(
+                    std::make_unique<runtime::SeededRandom>(static_cast<std::uint64_t>(seed)))
+                : std::make_unique<runtime::ClockRandom>();
             state = std::make_unique<ui::WindowState>(
-                ui::Opener::Browser, random, std::move(loading));
-            break;
+                ui::Opener::Browser, *random, std::move(loading));
+            return nullptr;
         }
         default:
-            draw(state->view());
-            vorlank_page_ready();
-            return;
+            return give({ state->view(), {} });
         }
     } catch (const std::exception &e) {
         // Only a damaged build gets here (its embedded inventory does not load): say so plainly.
-        draw(ui::cannotStart(ui::StartStep::Inventory, e.what()));
-        return;
+        return give(ui::cannotStart(ui::StartStep::Inventory, e.what()));
     }
-    vorlank_page_later(stage + 1);
 }
 
 int main()
 {
-    vorlank_page_later(0);
+    vorlank_page_begin();
     return 0;
 }

@@ -9,6 +9,7 @@
 #include <commctrl.h>
 #include <objbase.h>
 
+#include <cstdlib>
 #include <exception>
 
 int WINAPI wWinMain(
@@ -19,11 +20,11 @@ int WINAPI wWinMain(
     // The pictures are decoded by OLE; the shell may use COM to start the browser.
     const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
 
-    vorlank::runtime::ClockRandom random;
+    const auto random = vorlank::runtime::programRandom(std::getenv("VORLANK_SEED"));
     int status = 0;
     try {
         vorlank::ui::win32::WindowsShell shell;
-        vorlank::ui::win32::MainWindow window(hInstance, shell, random);
+        vorlank::ui::win32::MainWindow window(hInstance, shell, *random);
         window.show(nShowCmd);
         MSG message;
         while (GetMessageW(&message, nullptr, 0, 0) > 0) {
@@ -40,10 +41,10 @@ int WINAPI wWinMain(
     } catch (const std::exception &e) {
         // Only a damaged build or a refusing system gets here: say so plainly.
         const bool window = dynamic_cast<const vorlank::ui::win32::WindowError *>(&e) != nullptr;
-        const vorlank::ui::View stopped = vorlank::ui::cannotStart(
+        const vorlank::ui::Step stopped = vorlank::ui::cannotStart(
             window ? vorlank::ui::StartStep::Window : vorlank::ui::StartStep::Inventory, e.what());
         vorlank::ui::win32::showBox(
-            nullptr, *stopped.box, vorlank::ui::faceSpec(vorlank::ui::Face::Window));
+            nullptr, *stopped.effects.box, vorlank::ui::faceSpec(vorlank::ui::Face::Window));
         status = 1;
     }
     if (SUCCEEDED(com))

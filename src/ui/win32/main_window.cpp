@@ -16,6 +16,8 @@ namespace
 constexpr wchar_t className[] = L"VorlankWindow";
 // The icon's resource, named in vorlank.rc.
 constexpr const wchar_t *iconName = L"VORLANK";
+// Posted to the window when the address of the step just performed could not be opened.
+constexpr UINT openFailedMessage = WM_APP + 1;
 } // namespace
 
 MainWindow::MainWindow(HINSTANCE instance, launch::Shell &shell, runtime::RandomSource &random)
@@ -93,6 +95,10 @@ const Element *MainWindow::elementOf(HWND control) const
 
 bool MainWindow::key(const MSG &message)
 {
+    // Enter held down: its repeats press the focused button, as its first press does.
+    constexpr LPARAM wasDown = LPARAM { 1 } << 30;
+    repeated_ = message.message == WM_KEYDOWN && message.wParam == VK_RETURN
+        && (message.lParam & wasDown) != 0;
     const Element *from = message.message == WM_KEYDOWN ? elementOf(message.hwnd) : nullptr;
     if (!from || GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_MENU) < 0)
         return false;
@@ -112,13 +118,10 @@ bool MainWindow::key(const MSG &message)
     default:
         return false;
     }
-    const FocusMove move = state_.focusMove(*from, key, Keyboard::Window);
-    if (!move.to)
+    const Step step = state_.press(*from, key, Keyboard::Window);
+    if (!step.effects.focus)
         return false;
-    HWND to = controls_[indexOf(*move.to)];
-    SetFocus(to);
-    if (move.chooses)
-        SendMessageW(to, BM_CLICK, 0, 0); // as a click: checks it, and the window hears of it
+    present(step);
     return true;
 }
 
@@ -161,6 +164,9 @@ LRESULT MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam)
         layout(HIWORD(wParam));
         return 0;
     }
+    case openFailedMessage:
+        present(state_.openFailed());
+        return 0;
     case WM_DESTROY:
         PostQuitMessage(0);
         return 0;
@@ -173,10 +179,9 @@ void MainWindow::command(int id, int code, HWND from)
 {
     // Enter reaches the window as IDOK: it presses the focused push button, as in a dialog.
     if (id == IDOK) {
-        const auto focused = std::find(controls_.begin(), controls_.end(), GetFocus());
-        const auto index = static_cast<std::size_t>(focused - controls_.begin());
-        if (focused != controls_.end() && elements()[index].kind == Kind::Button)
-            SendMessageW(*focused, BM_CLICK, 0, 0);
+        const Element *focused = elementOf(GetFocus());
+        if (focused && focused->kind == Kind::Button)
+            present(state_.click(*focused, repeated_ ? Press::Repeat : Press::Fresh));
         return;
     }
     const auto index = static_cast<std::size_t>(id - firstControlId);
@@ -192,7 +197,7 @@ void MainWindow::command(int id, int code, HWND from)
     const bool doubleClickedButton
         = code == BN_DOUBLECLICKED && elements()[index].kind == Kind::Button;
     if (code == BN_CLICKED || doubleClickedButton) // BN_CLICKED = STN_CLICKED for the labels
-        present(state_.click(elements()[index]));
+        present(state_.click(elements()[index], repeated_ ? Press::Repeat : Press::Fresh));
 }
 
 void MainWindow::draw(const View &view)
@@ -215,15 +220,19 @@ void MainWindow::draw(const View &view)
     }
 }
 
-void MainWindow::present(const View &view)
+void MainWindow::present(const Step &step)
 {
-    draw(view);
-    liveRegion_->announce(view.announcement);
-    // ShellExecuteA answers at once, so there is never a late failure to hear of.
-    if (!view.address.empty() && !shell_.open(view.address, {}))
-        present(state_.openFailed());
-    if (view.box)
-        showBox(hwnd_, *view.box, faceSpec(Face::Window));
+    draw(step.view);
+    const Effects &effects = step.effects;
+    if (effects.focus)
+        SetFocus(controls_[indexOf(*effects.focus)]);
+    liveRegion_->announce(effects.announcement);
+    // ShellExecuteA answers at once; its failure comes back as a message of its own, after this
+    // step.
+    if (!effects.address.empty() && !shell_.open(effects.address, {}))
+        PostMessageW(hwnd_, openFailedMessage, 0, 0);
+    if (effects.box)
+        showBox(hwnd_, *effects.box, faceSpec(Face::Window));
 }
 
 } // namespace vorlank::ui::win32

@@ -40,7 +40,8 @@ public:
     void show(int showCommand);
     HWND handle() const { return hwnd_; }
     // Tab, Shift+Tab and the arrow keys on the window's controls, which go where the window's
-    // state says; true when `message` was one of them, and is done with.
+    // state says; true when `message` was one of them, and is done with. Sees every message of
+    // the loop first, and notes an Enter held down.
     bool key(const MSG &message);
 
 private:
@@ -50,8 +51,9 @@ private:
     void layout(UINT dpi);
     // A control's notification `code`; `from` is the control with identifier `id`.
     void command(int id, int code, HWND from);
-    // Draws `view`, then opens its address or shows its box.
-    void present(const View &view);
+    // Draws the step's view, then performs its effects: the focus, the announcement, the
+    // address, the box.
+    void present(const Step &step);
     void draw(const View &view);
     const Element *elementOf(HWND control) const;
 
@@ -63,6 +65,7 @@ private:
     Font windowFont_;
     Font characterFont_;
     HWND focusBeforeDeactivation_ = nullptr;
+    bool repeated_ = false; // the message being handled is Enter repeated by a key held down
     std::unique_ptr<LiveRegion> liveRegion_;
 };
 

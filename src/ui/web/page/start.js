@@ -1,7 +1,7 @@
-// The page's start, written into index.html at build time, and what draws every view: the
-// window's layout or the column as the reader's text fits, the clicks made before the program is
-// ready, the box, and a start that fails, said plainly. The program's script (page.js) reaches it
-// as vorlankPage, the page's one global.
+// The page's start, written into index.html at build time, and what draws every step and performs
+// its effects: the window's layout or the column as the reader's text fits, the clicks made before
+// the program is ready, the box, and a start that fails, said plainly. The program's script
+// (page.js) reaches it as vorlankPage, the page's one global.
 "use strict";
 // eslint-disable-next-line no-unused-vars
 const vorlankPage = (() => {
@@ -97,7 +97,6 @@ const vorlankPage = (() => {
         document.querySelector("[data-shows=character] span").textContent = view.character;
         for (const radio of document.querySelectorAll("#client input[type=radio]"))
             radio.checked = Number(radio.dataset.element) === view.checked;
-        byId("status").textContent = view.announcement;
         // Leaving or reloading the page in the middle of a test asks first.
         if (view.testUnderWay)
             addEventListener("beforeunload", keep);
@@ -106,13 +105,36 @@ const vorlankPage = (() => {
         // A window that cannot work shows it, and takes no clicks that would do nothing.
         byId("client").inert = view.stopped;
         byId("client").classList.toggle("stopped", view.stopped);
-        if (view.box)
-            showBox(view.box);
+    };
+
+    // A new tab at the address, told nothing of the page that opened it; false when the browser
+    // blocked it.
+    const open = address => {
+        const tab = window.open(address, "_blank");
+        try {
+            tab.opener = null;
+        } catch (blockedOrCrossOrigin) {
+        }
+        return Boolean(tab);
+    };
+
+    // Draws a step's view and performs its effects, in order: the focus, what a screen reader
+    // says, the address, the box. True when the browser would not open the address.
+    const present = step => {
+        draw(step.view);
+        const effects = step.effects;
+        if (effects.focus !== null)
+            document.querySelector(`#client [data-element="${effects.focus}"]`).focus();
+        byId("status").textContent = effects.announcement;
+        const blocked = Boolean(effects.address) && !open(effects.address);
+        if (effects.box)
+            showBox(effects.box);
+        return blocked;
     };
 
     // What failed, by a file's name or "running": its view, as the program would give it.
     const failures = JSON.parse(byId("failures").textContent);
-    const cannotStart = failed => draw(failures[failed]);
+    const cannotStart = failed => present(failures[failed]);
     addEventListener("error", event => {
         const file = event.target.matches && event.target.matches("script[src]")
             && event.target.getAttribute("src");
@@ -132,7 +154,7 @@ const vorlankPage = (() => {
     }
 
     return {
-        draw,
+        present,
         cannotStart,
         // The program is ready: it takes the clicks, the early ones first.
         ready: programClick => {
