@@ -1,15 +1,65 @@
 #include "journey.h"
 
 #include "runtime/runtime.h"
+#include "ui/view_json.h"
 
+#include <algorithm>
+#include <array>
 #include <sstream>
 #include <stdexcept>
+#include <utility>
 
 using namespace vorlank;
 using namespace vorlank::ui;
 
 namespace journeys
 {
+
+namespace
+{
+// The context words some harness knows: alone, or as name=value.
+constexpr std::array<std::string_view, 9> plainWords
+    = { "fails", "late", "early", "served", "offline", "phone", "sideways", "tablet", "spacing" };
+constexpr std::array<std::string_view, 5> namedWords
+    = { "missing", "dpi", "locale", "text", "minimum" };
+
+bool knownContext(std::string_view word)
+{
+    const std::string_view name = word.substr(0, word.find('='));
+    const auto known = [&](const auto &words) {
+        return std::find(words.begin(), words.end(), name) != words.end();
+    };
+    return name.size() < word.size() ? known(namedWords) : known(plainWords);
+}
+
+std::vector<std::string> words(std::string_view text)
+{
+    std::istringstream in { std::string(text) };
+    std::vector<std::string> out;
+    for (std::string word; in >> word;)
+        out.push_back(word);
+    return out;
+}
+
+std::string utf8(std::u16string_view text)
+{
+    return jsonString(runtime::toUtf8(text));
+}
+
+template <typename Text> std::string list(const std::vector<Text> &items)
+{
+    std::string out = "[";
+    for (const Text &item : items) {
+        if (out.size() > 1)
+            out += ',';
+        if constexpr (std::is_same_v<Text, std::string>)
+            out += jsonString(item);
+        else
+            out += utf8(item);
+    }
+    return out + "]";
+}
+} // namespace
 
 std::vector<Row> parse(std::string_view table)
 {
@@ -18,16 +68,15 @@ std::vector<Row> parse(std::string_view table)
     for (std::string line; std::getline(lines, line);) {
         if (line.empty() || line.front() == '#')
             continue;
-        std::istringstream fields(line);
-        std::string keyboards;
-        std::string actions;
-        std::string expected;
-        std::getline(fields, keyboards, '|');
-        std::getline(fields, actions, '|');
-        std::getline(fields >> std::ws, expected);
-        Row row { {}, {}, expected };
-        std::istringstream named(keyboards);
-        for (std::string word; named >> word;) {
+        std::vector<std::string> columns(1);
+        for (const char c : line) {
+            if (c == '|')
+                columns.emplace_back();
+            else
+                columns.back().push_back(c);
+        }
+        Row row { {}, {}, {}, {}, line };
+        for (const std::string &word : columns.size() == 4 ? words(columns[0]) : words({})) {
             const bool all = word == "all";
             if (word == "window" || all)
                 row.keyboards.push_back(Keyboard::Window);
@@ -36,11 +85,20 @@ std::vector<Row> parse(std::string_view table)
             if (word == "column" || all)
                 row.keyboards.push_back(Keyboard::Column);
         }
-        std::istringstream taken(actions);
-        for (std::string word; taken >> word;)
-            row.actions.push_back(word);
-        if (row.keyboards.empty() || row.actions.empty() || expected.empty())
+        if (row.keyboards.empty())
             throw std::invalid_argument("not a journey: " + line);
+        row.context = words(columns[1]);
+        for (const std::string &word : row.context)
+            if (!knownContext(word))
+                throw std::invalid_argument("no context " + word + ": " + line);
+        for (const std::string &action : words(columns[2])) {
+            const std::size_t times = action.find("×");
+            const int count = times == std::string::npos ? 1 : std::stoi(action.substr(times + 2));
+            row.actions.insert(row.actions.end(), count, action.substr(0, times));
+        }
+        row.outcome = words(columns[3]).empty() ? std::string() : columns[3].substr(1);
+        if (row.outcome.empty())
+            throw std::invalid_argument("no outcome: " + line);
         rows.push_back(std::move(row));
     }
     return rows;
@@ -59,78 +117,144 @@ const Element *named(std::string_view name)
     return starting;
 }
 
-Walk::Walk(WindowState &state, Keyboard keyboard)
-    : state_(state)
-    , keyboard_(keyboard)
-    , last_(state.view())
+Walk::Walk(
+    Keyboard keyboard, const std::vector<std::string> &context, runtime::RandomSource &random)
+    : keyboard_(keyboard)
+    , state_(keyboard == Keyboard::Window ? Opener::Desktop : Opener::Browser, random)
+    , view_(state_.view())
     , focus_(keyboardStops(keyboard).front().front())
 {
+    for (const std::string &word : context) {
+        opens_ = opens_ && word != "fails";
+        late_ = late_ || word == "late";
+        if (word.starts_with("missing=")) {
+            const Step failed = cannotStart(StartStep::File, word.substr(8));
+            stopped_ = true;
+            view_ = failed.view;
+            box_ = failed.effects.box;
+            focus_ = nullptr; // the window takes no focus
+        }
+    }
+}
+
+void Walk::apply(const Step &step)
+{
+    view_ = step.view;
+    if (step.effects.focus)
+        focus_ = step.effects.focus;
+    if (!step.effects.announcement.empty())
+        heard_.push_back(step.effects.announcement);
+    if (step.effects.box)
+        box_ = step.effects.box;
+    if (step.effects.address.empty())
+        return;
+    if (opens_)
+        opened_.push_back(step.effects.address); // the desktop took it
+    failing_ = opens_ && late_;
+    if (!opens_)
+        apply(state_.openFailed());
 }
 
 void Walk::take(std::string_view action)
 {
-    // What an event raises does not outlive its view.
-    last_.box.reset();
-    last_.address.clear();
-    last_.announcement.clear();
-    if (static_cast<unsigned char>(action.front()) < 0x80) {
+    const bool failing = std::exchange(failing_, false);
+    if (action == "away") {
+        // Away and back: the window keeps its focus.
+    } else if (static_cast<unsigned char>(action.front()) < 0x80) {
         press(action);
-        return;
-    }
-    const std::size_t times = action.find("×");
-    const Element *target = named(action.substr(0, times));
-    if (!target)
-        throw std::invalid_argument("no element named " + std::string(action));
-    const int count
-        = times == std::string_view::npos ? 1 : std::stoi(std::string(action.substr(times + 2)));
-    for (int i = 0; i < count; ++i)
+    } else if (const Element *target = named(action)) {
         click(*target);
+    } else {
+        throw std::invalid_argument("no element named " + std::string(action));
+    }
+    if (failing)
+        apply(state_.openFailed()); // the opener gave up meanwhile
 }
 
 void Walk::click(const Element &element)
 {
-    if (box_)
-        return; // the box is modal
-    if (takesFocus(element.kind))
+    if (box_ || stopped_)
+        return; // the box is modal; a window that did not start takes no clicks
+    // A click focuses a button or an answer, and on a page a link too.
+    if (takesFocus(element.kind) || (keyboard_ != Keyboard::Window && !element.link.empty()))
         focus_ = &element;
-    last_ = state_.click(element);
-    box_ = last_.box;
+    apply(state_.click(element));
 }
 
 void Walk::press(std::string_view key)
 {
+    const bool held = key.starts_with("held:");
     const bool shift = key.starts_with("shift+");
-    key.remove_prefix(shift ? 6 : 0);
+    key.remove_prefix(held ? 5 : shift ? 6 : 0);
     const bool closes = key == "Return" || key == "space" || key == "Escape";
     const Key move = key == "Tab"         ? (shift ? Key::BackTab : Key::Tab)
         : key == "Left" || key == "Up"    ? Key::Previous
         : key == "Right" || key == "Down" ? Key::Next
         : closes                          ? Key::Tab
                  : throw std::invalid_argument("no key " + std::string(key));
-    if (box_ || (closes && !focus_)) {
-        box_.reset(); // only the keys that close a box reach it
+    if (box_) {
+        if (closes)
+            box_.reset(); // only the keys that close a box reach it, and only a fresh press
+        return;
+    }
+    if (held) {
+        press(key);
+        // Its repeats: none may close the box it raised, or hand the desktop anything again;
+        // elsewhere they would answer at the key's rate, which no row can count.
+        const View before = view_;
+        if (!box_ && focus_ && (focus_->kind == Kind::Button || !focus_->link.empty())
+            && state_.click(*focus_, Press::Repeat) != Step { before, {} })
+            throw std::invalid_argument("the repeats of a key held down here cannot be counted");
         return;
     }
     if (closes) {
-        const bool presses = focus_->kind == Kind::Button
-            || (key == "space" ? focus_->kind == Kind::OptionButton
-                               : key == "Return" && !focus_->link.empty());
+        const bool presses = focus_
+            && (focus_->kind == Kind::Button
+                || (key == "space" ? focus_->kind == Kind::OptionButton
+                                   : key == "Return" && !focus_->link.empty()));
         if (presses)
             click(*focus_);
         return;
     }
     const bool tab = move == Key::Tab || move == Key::BackTab;
+    if (stopped_)
+        return;
     if (!focus_) {
         // From outside the page Tab comes back in at its first stop, Shift+Tab at its last.
         const auto stops = keyboardStops(keyboard_);
         focus_ = tab ? (shift ? stops.back() : stops.front()).front() : nullptr;
         return;
     }
-    const FocusMove moved = state_.focusMove(*focus_, move, keyboard_);
-    if (moved.to || tab)
-        focus_ = moved.to; // null: out of the page
-    if (moved.chooses)
-        click(*moved.to);
+    const Step step = state_.press(*focus_, move, keyboard_);
+    if (!step.effects.focus && tab)
+        focus_ = nullptr; // out of the page
+    apply(step);
+}
+
+std::string Walk::observe()
+{
+    const char *keyboards[] = { "window", "page", "column" };
+    std::string box = "null";
+    std::string focus = "null";
+    if (box_) {
+        box = "{\"title\":" + utf8(box_->title) + ",\"message\":" + utf8(box_->message)
+            + ",\"detail\":" + (box_->detail.empty() ? "null" : utf8(box_->detail))
+            + ",\"button\":" + utf8(box_->button) + "}";
+        // The box's field has the focus, named by the message above it; or else its button.
+        focus = utf8(box_->detail.empty() ? box_->button : box_->message);
+    } else if (focus_) {
+        focus = utf8(shownText(view_, *focus_));
+    }
+    const std::string seen = std::string("{\"keyboard\":\"")
+        + keyboards[static_cast<int>(keyboard_)] + "\",\"title\":" + utf8(view_.title)
+        + ",\"prompt\":" + utf8(view_.prompt) + ",\"character\":" + utf8(view_.character)
+        + ",\"checked\":" + (view_.checked ? utf8(view_.checked->caption) : "null") + ",\"focus\":"
+        + focus + ",\"box\":" + box + ",\"heard\":" + list(heard_) + ",\"opened\":" + list(opened_)
+        + ",\"leaving\":" + (keyboard_ != Keyboard::Window && view_.testUnderWay ? "true" : "false")
+        + ",\"faults\":[]}";
+    heard_.clear();
+    opened_.clear();
+    return seen;
 }
 
 std::string Walk::outcome(std::string_view asked) const
@@ -138,8 +262,8 @@ std::string Walk::outcome(std::string_view asked) const
     if (box_)
         return "box " + runtime::toUtf8(box_->message);
     if (asked.starts_with("focus"))
-        return "focus " + (focus_ ? runtime::toUtf8(shownText(last_, *focus_)) : "none");
-    return "title " + runtime::toUtf8(last_.title);
+        return "focus " + (focus_ ? runtime::toUtf8(shownText(view_, *focus_)) : "none");
+    return "title " + runtime::toUtf8(view_.title);
 }
 
 } // namespace journeys

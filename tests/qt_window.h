@@ -1,5 +1,5 @@
 // What the Qt window's suites share: controls found as a screen reader finds them, by the name it
-// reads; the box on show as the user reads it; and what screen readers are told.
+// reads, and the box on show as the user reads it.
 #pragma once
 
 #include <QAbstractButton>
@@ -7,8 +7,6 @@
 #include <QApplication>
 #include <QLabel>
 #include <QWidget>
-
-#include <vector>
 
 // The control a screen reader reads by `name`, or whose name starts with it (a paragraph's); null
 // when there is none. Two such controls are a fault.
@@ -51,39 +49,3 @@ inline ShownBox shownBox()
         shown.buttons.push_back(b->text());
     return shown;
 }
-
-// What screen readers are told while it lives: each notification shown, with its text, and each
-// new name of a window.
-class Heard
-{
-public:
-    Heard()
-    {
-        QAccessible::setActive(true);
-        current = this;
-        QAccessible::installUpdateHandler(record);
-    }
-    ~Heard()
-    {
-        QAccessible::installUpdateHandler(nullptr);
-        current = nullptr;
-    }
-    Heard(const Heard &) = delete;
-    Heard &operator=(const Heard &) = delete;
-
-    std::vector<QString> notifications;
-    std::vector<QString> windowNames;
-
-private:
-    static void record(QAccessibleEvent *event)
-    {
-        QAccessibleInterface *about = event->accessibleInterface();
-        if (!current || !about)
-            return;
-        if (event->type() == QAccessible::ObjectShow && about->role() == QAccessible::Notification)
-            current->notifications.push_back(about->text(QAccessible::Name));
-        if (event->type() == QAccessible::NameChanged && about->role() == QAccessible::Window)
-            current->windowNames.push_back(about->text(QAccessible::Name));
-    }
-    static inline Heard *current = nullptr;
-};

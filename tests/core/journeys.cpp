@@ -20,8 +20,7 @@ TEST_SUITE("journeys")
         for (const journeys::Row &row : rows) {
             for (const ui::Keyboard keyboard : row.keyboards) {
                 ScriptedRandom random({ 0.3f, 0.6f });
-                ui::WindowState state(ui::Opener::Desktop, random);
-                journeys::Walk walk(state, keyboard);
+                journeys::Walk walk(keyboard, row.context, random);
                 std::string actions;
                 for (const std::string &action : row.actions) {
                     walk.take(action);
@@ -29,7 +28,7 @@ TEST_SUITE("journeys")
                 }
                 CAPTURE(actions);
                 CAPTURE(static_cast<int>(keyboard));
-                CHECK(walk.outcome(row.expected) == row.expected);
+                CHECK(walk.outcome(row.outcome) == row.outcome);
             }
         }
     }

@@ -13,16 +13,19 @@ using namespace vorlank::ui;
 
 namespace doctest
 {
-template <> struct StringMaker<View> {
-    static String convert(const View &v)
+template <> struct StringMaker<Step> {
+    static String convert(const Step &s)
     {
+        const View &v = s.view;
+        const Effects &e = s.effects;
         std::u16string text = v.title + u" | " + v.prompt + u" " + v.character + u" | "
-            + (v.checked ? std::u16string(v.checked->caption) : u"-") + u" | "
-            + (v.box ? v.box->title + u"/" + v.box->message + u"/" + v.box->detail + u"/"
-                        + v.box->button
-                     : u"-")
-            + u" | " + std::u16string(v.address.begin(), v.address.end()) + u" | " + v.announcement
-            + (v.testUnderWay ? u" | under way" : u"") + (v.stopped ? u" | stopped" : u"");
+            + (v.checked ? std::u16string(v.checked->caption) : u"-")
+            + (v.testUnderWay ? u" | under way" : u"") + (v.stopped ? u" | stopped" : u"") + u" || "
+            + (e.focus ? std::u16string(accessibleName(*e.focus)) : u"-") + u" | " + e.announcement
+            + u" | " + std::u16string(e.address.begin(), e.address.end()) + u" | "
+            + (e.box ? e.box->title + u"/" + e.box->message + u"/" + e.box->detail + u"/"
+                        + e.box->button
+                     : u"-");
         return utf8(text).c_str();
     }
 };
@@ -38,17 +41,18 @@ const Element &element(std::u16string_view name)
     return *found;
 }
 
-// The view with the title, the prompt and the character on show, and the answer chosen.
-View shown(std::u16string title, std::u16string prompt, std::u16string character,
+// The step that shows the title, the prompt and the character, with the answer chosen, and
+// raises nothing.
+Step shown(std::u16string title, std::u16string prompt, std::u16string character,
     const Element *checked = nullptr, bool underWay = false)
 {
-    View v;
-    v.title = std::move(title);
-    v.prompt = std::move(prompt);
-    v.character = std::move(character);
-    v.checked = checked;
-    v.testUnderWay = underWay;
-    return v;
+    Step s;
+    s.view.title = std::move(title);
+    s.view.prompt = std::move(prompt);
+    s.view.character = std::move(character);
+    s.view.checked = checked;
+    s.view.testUnderWay = underWay;
+    return s;
 }
 
 std::u16string estimate(int e)
@@ -82,29 +86,30 @@ TEST_SUITE("window")
         const Element &yes = element(u"认识");
         ScriptedRandom random({ 0.0f }); // every band's first item seven times: repeats count
         WindowState window(Opener::Desktop, random);
-        CHECK(window.view() == shown(u"Vorlank1.0版", u"第1个字：", u"人"));
+        CHECK(window.view() == shown(u"Vorlank1.0版", u"第1个字：", u"人").view);
         CHECK(window.click(yes) == shown(u"Vorlank1.0版", u"第1个字：", u"人", &yes));
 
-        View drawn = shown(u"Vorlank1.0版", u"第1个字：", u"不", &yes, true);
-        drawn.announcement = u"第1个字： 不";
+        Step drawn = shown(u"Vorlank1.0版", u"第1个字：", u"不", &yes, true);
+        drawn.effects.announcement = u"第1个字： 不";
         CHECK(window.click(element(u"开始测试")) == drawn);
         std::u16string character;
         for (int p = 2; p <= 91; ++p) {
-            const View v = window.click(element(u"提交"));
-            character = v.character;
-            View want = shown(estimate(74 * (p - 1)), prompt(p), character, &yes, true);
-            want.announcement = estimate(74 * (p - 1)) + u" " + prompt(p) + u" " + character;
-            REQUIRE(v == want);
+            const Step s = window.click(element(u"提交"));
+            character = s.view.character;
+            Step want = shown(estimate(74 * (p - 1)), prompt(p), character, &yes, true);
+            want.effects.announcement
+                = estimate(74 * (p - 1)) + u" " + prompt(p) + u" " + character;
+            REQUIRE(s == want);
         }
         CHECK(character == u"軎"); // band 12's first item
         // The answer to the 91st character counts, then the test ends with a message and no
         // announcement (the box is read instead); the last character stays on show.
-        View ended = shown(estimate(6734), prompt(91), character, &yes);
-        ended.box = Box { u"Vorlank", u"测试完毕！你认识6734个字！", {}, u"确定", false };
+        Step ended = shown(estimate(6734), prompt(91), character, &yes);
+        ended.effects.box = Box { u"Vorlank", u"测试完毕！你认识6734个字！", {}, u"确定", false };
         CHECK(window.click(element(u"提交")) == ended);
-        ended.box.reset();
+        ended.effects.box.reset();
         CHECK(window.click(element(u"提交")) == ended);
-        CHECK(window.view() == ended);
+        CHECK(window.view() == ended.view);
     }
 
     TEST_CASE(
@@ -116,22 +121,22 @@ TEST_SUITE("window")
         for (int i = 0; i < 3; ++i)
             CHECK(window.click(submit) == shown(u"Vorlank1.0版", u"第1个字：", u"人"));
         window.click(element(u"开始测试"));
-        CHECK(window.click(submit).title == estimate(0));
+        CHECK(window.click(submit).view.title == estimate(0));
         window.click(element(u"认识"));
         for (int i = 0; i < 3; ++i)
             window.click(submit);
         CHECK(window.view().title == estimate(222));
         window.click(element(u"不认识"));
-        const View v = window.click(submit);
+        const View v = window.click(submit).view;
         CHECK(v.title == estimate(222));
         CHECK(v.checked == &element(u"不认识"));
         // A new draw starts the count again but keeps the title and the chosen answer.
-        const View redrawn = window.click(element(u"开始测试"));
+        const View redrawn = window.click(element(u"开始测试")).view;
         CHECK(redrawn.title == estimate(222));
         CHECK(redrawn.prompt == u"第1个字：");
         CHECK(redrawn.checked == &element(u"不认识"));
         window.click(element(u"认识"));
-        CHECK(window.click(submit).title == estimate(74));
+        CHECK(window.click(submit).view.title == estimate(74));
     }
 
     TEST_CASE("the look-up and the products give their addresses; a failure gives a box")
@@ -139,56 +144,61 @@ TEST_SUITE("window")
         ScriptedRandom random({ 0.0f });
         WindowState window(Opener::Desktop, random);
         const std::string ren = "https://dict.baidu.com/s?wd=%C8%CB&select=0&tn=qorvex_pg";
-        View lookedUp = shown(u"Vorlank1.0版", u"第1个字：", u"人");
-        lookedUp.address = ren;
+        Step lookedUp = shown(u"Vorlank1.0版", u"第1个字：", u"人");
+        lookedUp.effects.address = ren;
         CHECK(window.click(element(u"查询此字")) == lookedUp);
+        // A key held down on it hands the address over once a press.
+        CHECK(window.click(element(u"查询此字"), Press::Repeat)
+            == shown(u"Vorlank1.0版", u"第1个字：", u"人"));
         // A product's picture and the text beside it open one page; the two pages differ.
         std::vector<std::string> pages;
         for (const Element &picture : elements()) {
             if (picture.kind != Kind::Picture)
                 continue;
             CAPTURE(utf8(accessibleName(picture)));
-            const std::string page = window.click(picture).address;
+            const std::string page = window.click(picture).effects.address;
             CHECK(page.starts_with("https://shop.example.com/item.htm?id="));
             for (const Element &beside : elements())
                 if (beside.kind == Kind::Label && beside.container == picture.container
                     && beside.twips.top == picture.twips.top)
-                    CHECK(window.click(beside).address == page);
+                    CHECK(window.click(beside).effects.address == page);
             pages.push_back(page);
         }
         CHECK(pages.size() == 2);
         CHECK(pages.front() != pages.back());
         window.click(element(u"开始测试"));
-        CHECK(window.click(element(u"查询此字")).address == launch::lookupAddress(u"不"));
-        CHECK(window.view().address.empty()); // an address is opened once
+        CHECK(window.click(element(u"查询此字")).effects.address == launch::lookupAddress(u"不"));
 
-        // The address that failed is the last one asked for, whoever reports it.
-        View failed = window.view();
-        failed.box = warning(u"无法打开网页浏览器。请把下面的网址复制到浏览器中打开：",
+        // The address that failed is the last one asked for, whoever reports it and whatever was
+        // clicked meanwhile.
+        window.click(element(u"认识"));
+        window.click(element(u"提交"));
+        Step failed { window.view(), {} };
+        failed.effects.box = warning(u"无法打开网页浏览器。请把下面的网址复制到浏览器中打开：",
             u"https://dict.baidu.com/s?wd=%B2%BB&select=0&tn=qorvex_pg");
         CHECK(window.openFailed() == failed);
         WindowState page(Opener::Browser, random);
         page.click(element(u"查询此字"));
-        CHECK(page.openFailed().box
+        CHECK(page.openFailed().effects.box
             == warning(u"浏览器没有打开新的标签页。请把下面的网址复制到地址栏中打开：",
                 std::u16string(ren.begin(), ren.end())));
 
         // A failure inside a click is shown, and the window carries on.
         FailingRandom failing;
         WindowState broken(Opener::Desktop, failing);
-        View reported = shown(u"Vorlank1.0版", u"第1个字：", u"人");
-        reported.box = warning(u"操作未能完成：", u"overflow in 32-bit multiplication");
+        Step reported = shown(u"Vorlank1.0版", u"第1个字：", u"人");
+        reported.effects.box = warning(u"操作未能完成：", u"overflow in 32-bit multiplication");
         CHECK(broken.click(element(u"开始测试")) == reported);
-        CHECK(broken.click(element(u"查询此字")).address == ren);
+        CHECK(broken.click(element(u"查询此字")).effects.address == ren);
     }
 
     TEST_CASE("a program that cannot start says why, in the window's language")
     {
-        View v = cannotStart(StartStep::File, "vorlank.wasm");
-        CHECK(v.stopped);
-        CHECK(v.title == u"Vorlank1.0版（无法启动）");
-        CHECK(v.box == warning(u"Vorlank无法启动：程序文件vorlank.wasm没有载入。", u""));
-        CHECK(cannotStart(StartStep::Inventory, "bad \xE4\xBA\xBA").box
+        const Step s = cannotStart(StartStep::File, "vorlank.wasm");
+        CHECK(s.view.stopped);
+        CHECK(s.view.title == u"Vorlank1.0版（无法启动）");
+        CHECK(s.effects.box == warning(u"Vorlank无法启动：程序文件vorlank.wasm没有载入。", u""));
+        CHECK(cannotStart(StartStep::Inventory, "bad \xE4\xBA\xBA").effects.box
             == warning(u"Vorlank无法启动：程序自带的字库无法读取。", u"bad \uFFFD\uFFFD\uFFFD"));
     }
 }
