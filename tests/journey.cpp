@@ -4,7 +4,7 @@
 #include "ui/view_json.h"
 
 #include <algorithm>
-#include <array>
+#include <iterator>
 #include <sstream>
 #include <stdexcept>
 #include <utility>
@@ -18,45 +18,30 @@ namespace journeys
 namespace
 {
 // The context words some harness knows: alone, or as name=value.
-constexpr std::array<std::string_view, 9> plainWords
-    = { "fails", "late", "early", "served", "offline", "phone", "sideways", "tablet", "spacing" };
-constexpr std::array<std::string_view, 5> namedWords
-    = { "missing", "dpi", "locale", "text", "minimum" };
-
-bool knownContext(std::string_view word)
-{
-    const std::string_view name = word.substr(0, word.find('='));
-    const auto known = [&](const auto &words) {
-        return std::find(words.begin(), words.end(), name) != words.end();
-    };
-    return name.size() < word.size() ? known(namedWords) : known(plainWords);
-}
+constexpr std::string_view contexts[] = { "fails", "late", "early", "served", "offline", "phone",
+    "sideways", "tablet", "spacing", "missing=", "dpi=", "locale=", "text=", "minimum=" };
 
 std::vector<std::string> words(std::string_view text)
 {
     std::istringstream in { std::string(text) };
-    std::vector<std::string> out;
-    for (std::string word; in >> word;)
-        out.push_back(word);
-    return out;
+    return { std::istream_iterator<std::string>(in), std::istream_iterator<std::string>() };
 }
 
-std::string utf8(std::u16string_view text)
+std::string text(const std::string &utf8)
 {
-    return jsonString(runtime::toUtf8(text));
+    return jsonString(utf8);
+}
+
+std::string text(std::u16string_view utf16)
+{
+    return jsonString(runtime::toUtf8(utf16));
 }
 
 template <typename Text> std::string list(const std::vector<Text> &items)
 {
     std::string out = "[";
-    for (const Text &item : items) {
-        if (out.size() > 1)
-            out += ',';
-        if constexpr (std::is_same_v<Text, std::string>)
-            out += jsonString(item);
-        else
-            out += utf8(item);
-    }
+    for (const Text &item : items)
+        out.append(out.size() > 1 ? "," : "").append(text(item));
     return out + "]";
 }
 } // namespace
@@ -69,36 +54,28 @@ std::vector<Row> parse(std::string_view table)
         if (line.empty() || line.front() == '#')
             continue;
         std::vector<std::string> columns(1);
-        for (const char c : line) {
-            if (c == '|')
-                columns.emplace_back();
-            else
-                columns.back().push_back(c);
-        }
-        Row row { {}, {}, {}, {}, line };
-        for (const std::string &word : columns.size() == 4 ? words(columns[0]) : words({})) {
-            const bool all = word == "all";
-            if (word == "window" || all)
-                row.keyboards.push_back(Keyboard::Window);
-            if (word == "page" || all)
-                row.keyboards.push_back(Keyboard::Page);
-            if (word == "column" || all)
-                row.keyboards.push_back(Keyboard::Column);
-        }
-        if (row.keyboards.empty())
-            throw std::invalid_argument("not a journey: " + line);
-        row.context = words(columns[1]);
+        for (const char c : line)
+            c == '|' ? void(columns.emplace_back()) : columns.back().push_back(c);
+        Row row { {}, columns.size() == 4 ? words(columns[1]) : words({}), {}, {}, line };
+        for (const std::string &word : columns.size() == 4 ? words(columns[0]) : words({}))
+            for (const auto &[name, keyboard] :
+                { std::pair { "window", Keyboard::Window }, std::pair { "page", Keyboard::Page },
+                    std::pair { "column", Keyboard::Column } })
+                if (word == name || word == "all")
+                    row.keyboards.push_back(keyboard);
         for (const std::string &word : row.context)
-            if (!knownContext(word))
+            if (std::none_of(std::begin(contexts), std::end(contexts), [&](std::string_view known) {
+                    return known.ends_with('=') ? word.starts_with(known) : word == known;
+                }))
                 throw std::invalid_argument("no context " + word + ": " + line);
-        for (const std::string &action : words(columns[2])) {
+        for (const std::string &action : columns.size() == 4 ? words(columns[2]) : words({})) {
             const std::size_t times = action.find("×");
             const int count = times == std::string::npos ? 1 : std::stoi(action.substr(times + 2));
             row.actions.insert(row.actions.end(), count, action.substr(0, times));
         }
-        row.outcome = words(columns[3]).empty() ? std::string() : columns[3].substr(1);
-        if (row.outcome.empty())
-            throw std::invalid_argument("no outcome: " + line);
+        row.outcome = columns.size() == 4 && !words(columns[3]).empty() ? columns[3].substr(1) : "";
+        if (row.keyboards.empty() || row.outcome.empty())
+            throw std::invalid_argument("not a journey: " + line);
         rows.push_back(std::move(row));
     }
     return rows;
@@ -186,47 +163,38 @@ void Walk::press(std::string_view key)
     const bool held = key.starts_with("held:");
     const bool shift = key.starts_with("shift+");
     key.remove_prefix(held ? 5 : shift ? 6 : 0);
-    const bool closes = key == "Return" || key == "space" || key == "Escape";
-    const Key move = key == "Tab"         ? (shift ? Key::BackTab : Key::Tab)
-        : key == "Left" || key == "Up"    ? Key::Previous
-        : key == "Right" || key == "Down" ? Key::Next
-        : closes                          ? Key::Tab
-                 : throw std::invalid_argument("no key " + std::string(key));
-    if (box_) {
-        if (closes)
-            box_.reset(); // only the keys that close a box reach it, and only a fresh press
-        return;
-    }
-    if (held) {
-        press(key);
-        // Its repeats: none may close the box it raised, or hand the desktop anything again;
-        // elsewhere they would answer at the key's rate, which no row can count.
-        const View before = view_;
-        if (!box_ && focus_ && (focus_->kind == Kind::Button || !focus_->link.empty())
-            && state_.click(*focus_, Press::Repeat) != Step { before, {} })
-            throw std::invalid_argument("the repeats of a key held down here cannot be counted");
-        return;
-    }
-    if (closes) {
+    if (key == "Return" || key == "space" || key == "Escape") {
         const bool presses = focus_
             && (focus_->kind == Kind::Button
                 || (key == "space" ? focus_->kind == Kind::OptionButton
                                    : key == "Return" && !focus_->link.empty()));
-        if (presses)
+        if (box_)
+            box_.reset(); // only the keys that close a box reach it, and only a fresh press
+        else if (presses)
             click(*focus_);
+        // A held key's repeats may neither close the box its press raised nor hand the desktop
+        // anything again; elsewhere they answer at the key's rate, which no row can count.
+        if (held && presses && !box_ && state_.click(*focus_, Press::Repeat) != Step { view_, {} })
+            throw std::invalid_argument("the repeats of a key held down here cannot be counted");
         return;
     }
-    const bool tab = move == Key::Tab || move == Key::BackTab;
-    if (stopped_)
+    const std::pair<std::string_view, Key> moves[]
+        = { { "Tab", shift ? Key::BackTab : Key::Tab }, { "Left", Key::Previous },
+              { "Up", Key::Previous }, { "Right", Key::Next }, { "Down", Key::Next } };
+    const auto move = std::find_if(
+        std::begin(moves), std::end(moves), [&](const auto &m) { return m.first == key; });
+    if (move == std::end(moves))
+        throw std::invalid_argument("no key " + std::string(key));
+    if (box_ || stopped_)
         return;
     if (!focus_) {
         // From outside the page Tab comes back in at its first stop, Shift+Tab at its last.
         const auto stops = keyboardStops(keyboard_);
-        focus_ = tab ? (shift ? stops.back() : stops.front()).front() : nullptr;
+        focus_ = key == "Tab" ? (shift ? stops.back() : stops.front()).front() : nullptr;
         return;
     }
-    const Step step = state_.press(*focus_, move, keyboard_);
-    if (!step.effects.focus && tab)
+    const Step step = state_.press(*focus_, move->second, keyboard_);
+    if (!step.effects.focus && key == "Tab")
         focus_ = nullptr; // out of the page
     apply(step);
 }
@@ -237,18 +205,18 @@ std::string Walk::observe()
     std::string box = "null";
     std::string focus = "null";
     if (box_) {
-        box = "{\"title\":" + utf8(box_->title) + ",\"message\":" + utf8(box_->message)
-            + ",\"detail\":" + (box_->detail.empty() ? "null" : utf8(box_->detail))
-            + ",\"button\":" + utf8(box_->button) + "}";
+        box = "{\"title\":" + text(box_->title) + ",\"message\":" + text(box_->message)
+            + ",\"detail\":" + (box_->detail.empty() ? "null" : text(box_->detail))
+            + ",\"button\":" + text(box_->button) + "}";
         // The box's field has the focus, named by the message above it; or else its button.
-        focus = utf8(box_->detail.empty() ? box_->button : box_->message);
+        focus = text(box_->detail.empty() ? box_->button : box_->message);
     } else if (focus_) {
-        focus = utf8(shownText(view_, *focus_));
+        focus = text(shownText(view_, *focus_));
     }
     const std::string seen = std::string("{\"keyboard\":\"")
-        + keyboards[static_cast<int>(keyboard_)] + "\",\"title\":" + utf8(view_.title)
-        + ",\"prompt\":" + utf8(view_.prompt) + ",\"character\":" + utf8(view_.character)
-        + ",\"checked\":" + (view_.checked ? utf8(view_.checked->caption) : "null") + ",\"focus\":"
+        + keyboards[static_cast<int>(keyboard_)] + "\",\"title\":" + text(view_.title)
+        + ",\"prompt\":" + text(view_.prompt) + ",\"character\":" + text(view_.character)
+        + ",\"checked\":" + (view_.checked ? text(view_.checked->caption) : "null") + ",\"focus\":"
         + focus + ",\"box\":" + box + ",\"heard\":" + list(heard_) + ",\"opened\":" + list(opened_)
         + ",\"leaving\":" + (keyboard_ != Keyboard::Window && view_.testUnderWay ? "true" : "false")
         + ",\"faults\":[]}";

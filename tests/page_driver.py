@@ -2,20 +2,18 @@
 Chromium for the whole run, loaded afresh for each journey, from disk or from a local web host
 (which can hold its program back, leave a file out, or go away); on a desktop, or as a phone, a
 tablet or a reader's larger text, which the page answers with the one column; clicked and typed at
-through the browser's own input; observed by one script in the page and, while a box is open, in
-the accessibility tree Chromium gives screen readers. What it draws wrongly where the core has no
-say (an element off its rectangle, text clipped or overlapping, a target too small for a finger,
-the caption's contrast, an address out of sight, the outside checker's findings) comes back as the
-observation's faults.
+through the browser's own input; observed by one script in the page (page_observe.js) and, while
+a box is open, in the accessibility tree Chromium gives screen readers. What it draws wrongly
+where the core has no say (an element off its rectangle, text clipped or overlapping, a target
+too small for a finger, the caption's title on anything but its solid dark end, an address out
+of sight, the outside checker's findings, a link that leads elsewhere than its click) comes back
+as the observation's faults.
 """
-import base64
 import functools
 import http.server
 import json
 import pathlib
-import re
 import shutil
-import subprocess
 import tempfile
 import threading
 import time
@@ -38,9 +36,8 @@ KEYS = {"Tab": ("Tab", "Tab", 9, ""), "Return": ("Enter", "Enter", 13, "\r"),
 SCREENS = {"desktop": (1280, 900, 1, False), "phone": (375, 667, 2, True),
            "sideways": (667, 375, 2, True), "tablet": (768, 1024, 2, True)}
 # What the page does for the runner from its first line: the tabs it opens recorded (and refused
-# where the address says #fails), and what its status region says.
-# A control after the page, where Tab leaves it for (the browser's own controls, which a headless
-# browser lacks).
+# where its address asks ?fails), what its status region says, and a control after the page,
+# where Tab leaves it for (the browser's own controls, which a headless browser lacks).
 RECORDERS = """window.heard = []; window.opened = []; window.realOpen = window.open;
     const refused = new URLSearchParams(location.search).has('fails');
     window.open = address => refused ? null : (opened.push(String(address)), {});
@@ -48,11 +45,12 @@ RECORDERS = """window.heard = []; window.opened = []; window.realOpen = window.o
         const status = document.getElementById('status');
         new MutationObserver(() => status.textContent && heard.push(status.textContent))
             .observe(status, {childList: true, characterData: true, subtree: true});
-        const after = document.createElement('button');
-        after.textContent = 'after';
-        document.body.append(after);
+        document.body.append(Object.assign(document.createElement('button'), {textContent: 'after'}));
     });"""
-OBSERVE = (HERE / "page_observe.js").read_text(encoding="utf-8")
+READY = "performance.getEntriesByName('vorlank-ready').length"
+SPACING = """const s = document.createElement('style'); s.id = 'spacing'; document.head.append(s);
+    s.textContent = '* { line-height: 1.5 !important; letter-spacing: 0.12em !important;'
+        + ' word-spacing: 0.16em !important; } p { margin-bottom: 2em !important; }'"""
 
 
 class Host(http.server.SimpleHTTPRequestHandler):
@@ -61,18 +59,13 @@ class Host(http.server.SimpleHTTPRequestHandler):
     away = False
 
     def do_GET(self):
-        if Host.away:
-            self.close_connection = True
-            return None
         folder, _, rest = self.path.lstrip("/").partition("/")
-        if folder == "broken":
-            missing, _, rest = rest.partition("/")
-            if rest.split("?")[0] == missing:
-                return self.send_error(404)
-        elif folder == "slow" and rest.startswith("vorlank.js"):
-            time.sleep(2)
+        missing, _, after = rest.partition("/")
+        if Host.away or (folder == "broken" and after.split("?")[0] == missing):
+            return self.send_error(404) if not Host.away else None
+        time.sleep(2 if folder == "slow" and rest.startswith("vorlank.js") else 0)
         if folder in ("slow", "broken"):
-            self.path = "/" + rest
+            self.path = "/" + (after if folder == "broken" else rest)
         return super().do_GET()
 
     def log_message(self, *arguments):
@@ -90,31 +83,30 @@ class Driver:
             raise Missing("no chromedriver")
         self.build = pathlib.Path(build).resolve()
         self.twips = json.loads((self.build / "twips.json").read_text(encoding="utf-8"))
+        self.observing = (HERE / "page_observe.js").read_text(encoding="utf-8")
         # The page opened from disk without the script that carries its WebAssembly.
         self.bare = pathlib.Path(tempfile.mkdtemp())
-        for f in self.build.iterdir():
-            if f.is_file() and f.name != "vorlank.wasm.js":
+        for f in self.build.glob("*.*"):
+            if f.name != "vorlank.wasm.js":
                 shutil.copy(f, self.bare)
         self.host = http.server.ThreadingHTTPServer(
             ("127.0.0.1", 0), functools.partial(Host, directory=str(self.build)))
         threading.Thread(target=self.host.serve_forever, daemon=True).start()
-        self.browsers = {}
-        self.screens = set()
-        self.checked_once = False
+        self.browsers, self.screens, self.read = {}, set(), None
 
     def browser(self, minimum):
-        """A Chromium whose minimum text size is `minimum` (a setting it starts with)."""
+        """A Chromium whose minimum text size is `minimum`, which it starts with."""
         if minimum not in self.browsers:
             options = webdriver.ChromeOptions()
             options.page_load_strategy = "none"
             options.set_capability("goog:loggingPrefs", {"browser": "ALL"})
             options.add_experimental_option("prefs", {"webkit": {"webprefs": {
                 "minimum_font_size": minimum}}})
-            for flag in ("--headless=new", "--no-sandbox", "--disable-gpu", "--disable-quic",
-                         "--no-first-run", "--disable-background-networking", "--disable-sync",
-                         "--disable-component-update", "--force-renderer-accessibility",
-                         f"--user-data-dir={tempfile.mkdtemp()}", "--window-size=1280,900"):
-                options.add_argument(flag)
+            for flag in ("headless=new", "no-sandbox", "disable-gpu", "disable-quic", "no-first-run",
+                         "disable-background-networking", "disable-sync", "window-size=1280,900",
+                         "disable-component-update", "force-renderer-accessibility",
+                         f"user-data-dir={tempfile.mkdtemp()}"):
+                options.add_argument("--" + flag)
             browser = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
             browser.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {"source": RECORDERS})
             self.browsers[minimum] = browser
@@ -123,23 +115,23 @@ class Driver:
     def takes(self, keyboard, context):
         return not any(w.startswith(("locale=", "dpi=")) or w == "late" for w in context)
 
+    def cdp(self, command, **arguments):
+        return self.driver.execute_cdp_cmd(command, arguments)
+
     def start(self, keyboard, context, seed):
         self.context = settings = dict(w.partition("=")[::2] for w in context)
         self.driver = self.browser(int(settings.get("minimum", 0)))
-        cdp = self.driver.execute_cdp_cmd
+        readers = settings.keys() & {"text", "minimum", "spacing"}
         screen = next((w for w in ("phone", "sideways", "tablet") if w in settings),
-                      "phone" if keyboard == "column" and not settings.keys() & {"text", "minimum",
-                                                                                 "spacing"}
-                      else "desktop")
+                      "phone" if keyboard == "column" and not readers else "desktop")
         width, height, ratio, finger = SCREENS[screen]
-        cdp("Emulation.setDeviceMetricsOverride", {"width": width, "height": height,
-                                                   "deviceScaleFactor": ratio, "mobile": finger})
-        cdp("Emulation.setTouchEmulationEnabled", {"enabled": finger, "maxTouchPoints": 5})
-        cdp("Page.setFontSizes", {"fontSizes": {"standard": int(settings.get("text", 16))}})
+        self.cdp("Emulation.setDeviceMetricsOverride", width=width, height=height,
+                 deviceScaleFactor=ratio, mobile=finger)
+        self.cdp("Emulation.setTouchEmulationEnabled", enabled=finger, maxTouchPoints=5)
+        self.cdp("Page.setFontSizes", fontSizes={"standard": int(settings.get("text", 16))})
+        self.cdp("Network.setCacheDisabled", cacheDisabled=False)
         Host.away = False
-        cdp("Network.setCacheDisabled", {"cacheDisabled": False})
-        served = f"http://127.0.0.1:{self.host.server_port}/"
-        missing = settings.get("missing", "")
+        served, missing = f"http://127.0.0.1:{self.host.server_port}/", settings.get("missing")
         address = (self.bare.joinpath("index.html").as_uri() if missing == "vorlank.wasm.js"
                    else served + f"broken/{missing}/index.html" if missing
                    else served + "slow/index.html" if "early" in settings
@@ -151,29 +143,31 @@ class Driver:
             # cache is emptied and left aside, so that only the worker can answer.
             self.load(address, "navigator.serviceWorker.controller")
             Host.away = True
-            cdp("Network.enable", {})
-            cdp("Network.clearBrowserCache", {})
-            cdp("Network.setCacheDisabled", {"cacheDisabled": True})
+            self.cdp("Network.enable")
+            self.cdp("Network.clearBrowserCache")
+            self.cdp("Network.setCacheDisabled", cacheDisabled=True)
         self.load(address, "document.getElementById('Command3')" if "early" in settings
-                  else "document.getElementById('box').open" if missing
-                  else "performance.getEntriesByName('vorlank-ready').length")
-        self.faults = []
-        if "spacing" in settings:
-            self.spacing()
-        if "served" in settings:
-            self.installable()
-        if "text" in settings and screen == "phone":
-            self.contrast()
-        if not self.checked_once and not settings:
-            self.checked_once = True
+                  else "document.getElementById('box').open" if missing else READY)
+        self.faults, self.box_faults = [], None
+        if self.read is None:
             self.check_once()
+        if "spacing" in settings:
+            # WCAG 1.4.12's text spacing, applied to a page already loaded: the column; taken
+            # away, the window again; applied again for the journey.
+            for script in (SPACING, "document.getElementById('spacing').remove()", SPACING):
+                self.js(script + "; return new Promise(r => requestAnimationFrame(() => "
+                        "setTimeout(r, 50)))")
+                if script != SPACING and self.js("return vorlankPage.keyboard()") != 1:
+                    self.faults.append("the spacing taken away, the page keeps the column")
+        if "served" in settings:
+            self.faults += self.js(MANIFEST)
         if screen not in self.screens:
             self.screens.add(screen)
             self.faults += self.violations()
 
     def load(self, address, ready):
         self.controls = {}
-        self.driver.execute_cdp_cmd("Page.navigate", {"url": address})
+        self.cdp("Page.navigate", url=address)
         for _ in range(500):
             if self.js(f"return document.readyState !== 'loading' && !!({ready})"):
                 return
@@ -182,121 +176,47 @@ class Driver:
     def js(self, script, *arguments):
         return self.driver.execute_script(script, *arguments)
 
-    def frame(self):
-        self.js("return new Promise(r => requestAnimationFrame(() => setTimeout(r, 50)))")
-
-    def names(self):
-        """The name a screen reader reads for each control, by its element's number."""
-        if not hasattr(self, "read"):
-            self.read = {int(e.get_attribute("data-element")): e.accessible_name
-                         for e in self.driver.find_elements("css selector",
-                                                            "#client [data-element]")}
-        return self.read
-
     def control(self, name):
         """The control a screen reader reads by `name`, or whose name starts so."""
         if name not in self.controls:
-            named = sorted(self.names().items(), key=lambda n: n[1] != name)
-            number = next(n for n, read in named if read.startswith(name))
+            number = next(n for n, read in sorted(self.read.items(), key=lambda r: r[1] != name)
+                          if read.startswith(name))
             self.controls[name] = self.driver.find_element(
                 "css selector", f"#client [data-element='{number}']")
         return self.controls[name]
 
-    def spacing(self):
-        """WCAG 1.4.12's text spacing as a reader's tool applies it to a page already loaded: the
-        column; taken away, the window again; applied again for the journey."""
-        style = """const s = document.createElement('style'); s.id = 'spacing';
-            s.textContent = '* { line-height: 1.5 !important; letter-spacing: 0.12em !important;'
-                + ' word-spacing: 0.16em !important; } p { margin-bottom: 2em !important; }';
-            document.head.append(s)"""
-        self.js(style)
-        self.frame()
-        self.js("document.getElementById('spacing').remove()")
-        self.frame()
-        if self.js("return vorlankPage.keyboard()") != 1:
-            self.faults.append("the spacing taken away, the page keeps the column")
-        self.js(style)
-        self.frame()
-
-    def installable(self):
-        """Served, the page can be installed: its manifest, in the window's own colours, and
-        icons the host serves as pictures."""
-        self.js("return new Promise(r => setTimeout(r, 100))")
-        got = self.js("""return fetch('manifest.webmanifest').then(r => r.json()).then(m =>
-            Promise.all(m.icons.map(i => fetch(i.src).then(r => r.ok && r.headers.get('content-type'))))
-                .then(types => [m.name, m.display, types.every(t => t && t.startsWith('image/')),
-                    m.theme_color, m.background_color,
-                    document.querySelector('link[rel=manifest]') !== null]))""")
-        colours = self.js("""const s = getComputedStyle(document.documentElement);
-            return [s.getPropertyValue('--caption-from').trim(), s.getPropertyValue('--face').trim()]""")
-        if got != ["Vorlank", "standalone", True, *colours, True]:
-            self.faults.append(f"the manifest: {got}")
-
-    def contrast(self):
-        """The title's contrast against the lightest part of the caption behind it, long and
-        large on a narrow screen: its text hidden, the lightest pixel under it in a screenshot,
-        against the text's colour."""
-        self.driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
-            "width": 320, "height": 667, "deviceScaleFactor": 1, "mobile": True})
-        left, top, width, height, colour = self.js("""const t = document.getElementById('title');
-            t.dataset.shown = t.textContent; t.textContent = '你认识6586个字！';
-            const r = t.getBoundingClientRect(); t.style.color = 'transparent';
-            return [r.left, r.top, r.width, r.height, getComputedStyle(t.parentElement).color]""")
-        shot = self.driver.execute_cdp_cmd("Page.captureScreenshot", {"clip": {
-            "x": left, "y": top, "width": width, "height": height, "scale": 1}})["data"]
-        self.js("""const t = document.getElementById('title');
-            t.style.color = ''; t.textContent = t.dataset.shown""")
-        pixels = subprocess.run(["convert", "png:-", "-depth", "8", "txt:-"],
-                                input=base64.b64decode(shot), capture_output=True,
-                                check=True).stdout.decode()
-
-        def luminance(rgb):
-            linear = [c / 255 / 12.92 if c / 255 <= 0.04045 else ((c / 255 + 0.055) / 1.055) ** 2.4
-                      for c in rgb]
-            return 0.2126 * linear[0] + 0.7152 * linear[1] + 0.0722 * linear[2]
-        lightest = max(luminance([int(v) for v in re.findall(r"\((\d+),(\d+),(\d+)", line)[0]])
-                       for line in pixels.splitlines()[1:])
-        text = luminance([int(v) for v in re.findall(r"\d+", colour)[:3]])
-        ratio = (max(lightest, text) + 0.05) / (min(lightest, text) + 0.05)
-        if ratio < 4.5:
-            self.faults.append(f"the caption's title at {ratio:.1f}:1")
-        self.frame()
-
     def check_once(self):
-        """Where the page differs from itself: a product's link leads where its click opens, and
-        the look-up's new tab is at the address its click hands over; and the language a screen
-        reader takes its voice from, and the browser's console, which stays free of errors."""
+        """The names a screen reader reads for the controls, by their elements' numbers; and
+        where the page differs from itself: its language, which a screen reader's voice
+        follows, its console, a product's link leading where its click opens, and the look-up's
+        tab at the address its click hands over."""
+        self.read = {int(e.get_attribute("data-element")): e.accessible_name for e in
+                     self.driver.find_elements("css selector", "#client [data-element]")}
         if self.js("return document.documentElement.lang") != "zh-Hans":
             self.faults.append("the page not in zh-Hans")
-        self.faults += [e["message"] for e in self.driver.get_log("browser")
-                        if e["level"] == "SEVERE"]
+        self.faults += [e["message"] for e in self.driver.get_log("browser") if e["level"] == "SEVERE"]
         for link in self.driver.find_elements("css selector", "#client a"):
             self.click(link)
-            opened = self.js("return opened.pop()")
-            if link.get_attribute("href") != opened:
-                self.faults.append(f"a link to {link.get_attribute('href')} opens {opened}")
-        before = set(self.driver.window_handles)
-        main = self.driver.current_window_handle
+            if link.get_attribute("href") != self.js("return opened.pop()"):
+                self.faults.append(f"a link to {link.get_attribute('href')} opens elsewhere")
+        before, main = set(self.driver.window_handles), self.driver.current_window_handle
         self.js("window.open = window.realOpen")
         self.click(self.control("查询此字"))
         for _ in range(100):
-            if set(self.driver.window_handles) - before:
-                break
-            time.sleep(0.02)
-        tab = (set(self.driver.window_handles) - before).pop()
-        self.driver.switch_to.window(tab)
-        for _ in range(100):
-            if self.driver.current_url != "about:blank":
-                break
+            tabs = set(self.driver.window_handles) - before
+            if tabs:
+                self.driver.switch_to.window(tabs.pop())
+                if self.driver.current_url != "about:blank":
+                    break
             time.sleep(0.02)
         seen = self.driver.current_url
         self.driver.close()
         self.driver.switch_to.window(main)
-        self.load(self.driver.current_url, "performance.getEntriesByName('vorlank-ready').length")
+        self.load(self.driver.current_url, READY)
         self.click(self.control("查询此字"))
         if seen != self.js("return opened.pop()"):
             self.faults.append(f"the look-up's tab opened at {seen}")
-        self.load(self.driver.current_url, "performance.getEntriesByName('vorlank-ready').length")
+        self.load(self.driver.current_url, READY)
 
     def act(self, actions):
         for action in actions:
@@ -318,13 +238,11 @@ class Driver:
                 self.click(self.control(action))
 
     def key(self, name, kind, repeat=False):
-        shift = name.startswith("shift+")
         key, code, number, text = KEYS[name.removeprefix("shift+")]
-        kind = "rawKeyDown" if kind == "keyDown" and not text else kind
-        self.driver.execute_cdp_cmd("Input.dispatchKeyEvent", {
-            "type": kind, "key": key, "code": code, "windowsVirtualKeyCode": number,
-            "autoRepeat": repeat, "modifiers": 8 if shift else 0,
-            **({"text": text} if text and kind == "keyDown" else {})})
+        self.cdp("Input.dispatchKeyEvent", type="rawKeyDown" if kind == "keyDown" and not text
+                 else kind, key=key, code=code, windowsVirtualKeyCode=number, autoRepeat=repeat,
+                 modifiers=8 * name.startswith("shift+"), **({"text": text} if kind == "keyDown"
+                                                             and text else {}))
 
     def click(self, control):
         """A click at the control's centre, where the browser finds what is there."""
@@ -332,50 +250,38 @@ class Driver:
             const r = arguments[0].getBoundingClientRect();
             return [r.left + r.width / 2, r.top + r.height / 2]""", control)
         for kind in ("mouseMoved", "mousePressed", "mouseReleased"):
-            self.driver.execute_cdp_cmd("Input.dispatchMouseEvent", {
-                "type": kind, "x": x, "y": y, "button": "left", "clickCount": 1})
+            self.cdp("Input.dispatchMouseEvent", type=kind, x=x, y=y, button="left", clickCount=1)
 
     def observe(self):
-        seen = self.js(OBSERVE, self.twips, int(self.context.get("text", 0)))
-        names = self.names()
-        seen["checked"] = names.get(seen["checked"])
-        seen["focus"] = names.get(seen["focus"])
+        seen = self.js(self.observing, self.twips, int(self.context.get("text", 0)))
+        seen["checked"], seen["focus"] = self.read.get(seen["checked"]), self.read.get(seen["focus"])
+        if not seen["box"]:
+            self.box_faults = None
+        elif self.box_faults is None:
+            self.box_faults = self.violations()
+            if "sideways" in self.context and seen["box"]["detail"]:
+                # The phone turned upright: the whole address stays in sight.
+                self.cdp("Emulation.setDeviceMetricsOverride", width=320, height=568,
+                         deviceScaleFactor=2, mobile=True)
+                self.box_faults += self.js(self.observing, self.twips, 0)["faults"]
         if seen["box"]:
-            self.box(seen)
-        elif hasattr(self, "box_faults"):
-            del self.box_faults
-        seen["faults"] = self.faults + seen["faults"] + getattr(self, "box_faults", [])
+            # As a screen reader has it: the dialog's name, and its button's name and
+            # description, the message; and the name of what has the focus.
+            for n in self.cdp("Accessibility.getFullAXTree")["nodes"]:
+                role, name = n.get("role", {}).get("value"), n.get("name", {}).get("value", "")
+                if role == "alertdialog" and not n.get("ignored"):
+                    seen["box"]["title"] = name
+                if role == "button" and name == seen["box"]["button"]:
+                    seen["box"]["message"] = n.get("description", {}).get("value", "")
+                if role != "RootWebArea" and any(p["name"] == "focused" and p["value"]["value"]
+                                                 for p in n.get("properties", [])):
+                    seen["focus"] = name
+        seen["faults"] += self.faults + (self.box_faults or [])
         return seen
-
-    def box(self, seen):
-        """The open box as a screen reader has it: the dialog's name, the name and the
-        description of its button (the message), the focus; and what a reader sees of it."""
-        nodes = self.driver.execute_cdp_cmd("Accessibility.getFullAXTree", {})["nodes"]
-        value = lambda n, key: n.get(key, {}).get("value", "")
-        focused = lambda n: any(p["name"] == "focused" and p["value"]["value"]
-                                for p in n.get("properties", []))
-        for n in nodes:
-            if value(n, "role") == "alertdialog" and not n.get("ignored"):
-                seen["box"]["title"] = value(n, "name")
-            if value(n, "role") == "button" and value(n, "name") == seen["box"]["button"]:
-                seen["box"]["message"] = value(n, "description")
-            if focused(n) and value(n, "role") != "RootWebArea":
-                seen["focus"] = value(n, "name")
-        if hasattr(self, "box_faults"):
-            return
-        self.box_faults = self.violations()
-        if "sideways" in self.context and seen["box"]["detail"]:
-            # The phone turned upright: the whole address stays in sight.
-            self.driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
-                "width": 320, "height": 568, "deviceScaleFactor": 2, "mobile": True})
-            self.frame()
-            self.box_faults += self.js(OBSERVE, self.twips, 0)["faults"]
 
     def violations(self):
         """What the outside accessibility checker, axe-core, finds on the page as it stands."""
-        if not hasattr(self, "axe"):
-            self.axe = (HERE / "node_modules/axe-core/axe.min.js").read_text(encoding="utf-8")
-        self.js(self.axe)
+        self.js((HERE / "node_modules/axe-core/axe.min.js").read_text(encoding="utf-8"))
         return self.driver.execute_async_script("""const done = arguments[arguments.length - 1];
             axe.run(document).then(r => done(r.violations.map(v =>
                 v.id + ': ' + v.nodes.map(n => n.target.join(' ')).join(', '))))""")
@@ -384,3 +290,15 @@ class Driver:
         for browser in self.browsers.values():
             browser.quit()
         self.host.shutdown()
+
+
+# Served, the page can be installed: its manifest, in the window's own colours, with icons the
+# host serves as pictures.
+MANIFEST = """const s = getComputedStyle(document.documentElement);
+    const colours = ['--caption-from', '--face'].map(p => s.getPropertyValue(p).trim());
+    return fetch('manifest.webmanifest').then(r => r.json()).then(m =>
+        Promise.all(m.icons.map(i => fetch(i.src).then(r => r.ok && r.headers.get('content-type'))))
+        .then(types => m.name === 'Vorlank' && m.display === 'standalone'
+            && types.every(t => t && t.startsWith('image/')) && m.theme_color === colours[0]
+            && m.background_color === colours[1] && !!document.querySelector('link[rel=manifest]')
+            ? [] : ['the manifest: ' + JSON.stringify(m)]))"""

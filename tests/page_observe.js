@@ -53,8 +53,8 @@ if (windowLayout) {
                 && Math.min(p.bottom, q.bottom) - Math.max(p.top, q.top) > 1)
                 faults.push((a.id || a.textContent) + " over " + (b.id || b.textContent));
         }
-    const tops = ["title", "Command4", "Label3", "Label2", "Frame1", "Command3", "Command1",
-        "Label1", "Frame2", "Frame3"].map(id => byId(id).getBoundingClientRect());
+    // The caption, then the window's own elements as the page lists them, in reading order.
+    const tops = [byId("title"), ...byId("client").children].map(e => e.getBoundingClientRect());
     if (tops.some((r, i) => i > 0 && r.top < tops[i - 1].bottom - 1))
         faults.push("the column out of reading order");
     const w = document.querySelector(".window").getBoundingClientRect();
@@ -63,6 +63,14 @@ if (windowLayout) {
     if (textSize && parseFloat(getComputedStyle(byId("Label1")).fontSize) !== textSize)
         faults.push("the column's text does not follow the reader's size");
 }
+// The caption's title on the caption's own solid colour, however long it grows, at 4.5:1.
+const caption = getComputedStyle(byId("title").parentElement);
+const luminance = colour => colour.match(/[\d.]+/g).slice(0, 3).map(c => c / 255)
+    .map(c => c <= 0.04045 ? c / 12.92 : ((c + 0.055) / 1.055) ** 2.4)
+    .reduce((sum, c, i) => sum + c * [0.2126, 0.7152, 0.0722][i], 0.05);
+const [light, dark] = [caption.color, caption.backgroundColor].map(luminance).sort((a, b) => b - a);
+if (caption.backgroundImage !== "none" || light / dark < 4.5)
+    faults.push("the caption's title at " + (light / dark).toFixed(1) + ":1, on " + caption.backgroundImage);
 if (box.open && !field.hidden) {
     // The whole address in sight, selected to copy.
     if (field.scrollHeight > field.clientHeight + 1 || field.getBoundingClientRect().right > innerWidth)

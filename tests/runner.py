@@ -35,144 +35,73 @@ class Missing(Exception):
 
 def read(value):
     """A value as a screen reader reads it: any run of white space one space, none at the ends."""
-    if isinstance(value, str):
-        return " ".join(value.split())
-    if isinstance(value, list):
-        return [read(v) for v in value]
-    if isinstance(value, dict):
-        return {k: read(v) for k, v in value.items()}
-    return value
+    return (" ".join(value.split()) if isinstance(value, str)
+            else [read(v) for v in value] if isinstance(value, list)
+            else {k: read(v) for k, v in value.items()} if isinstance(value, dict) else value)
 
 
-def differences(got, want, taken, loose=()):
+def differences(got, want, taken, loose):
     """The fields of `got` that are not as `want` says, "heard" and "opened" from `taken` on."""
-    found = {}
-    got, want = read(got), read(want)
+    got, want, found = read(got), read(want), {}
     for field, wanted in want.items():
-        seen = got.get(field, [])
-        if field in SINCE_START:
-            seen = seen[taken[field]:]
-        if field in loose:
-            same = len(seen) == len(wanted) and set(seen) <= set(wanted)
-        else:
-            same = seen == wanted
-        if not same:
+        seen = got.get(field, [])[taken[field]:] if field in taken else got.get(field)
+        if not (len(seen) == len(wanted) and set(seen) <= set(wanted) if field in loose
+                else seen == wanted):
             found[field] = (seen, wanted)
     return found
 
 
-def settle(driver, want, taken, seconds, loose=()):
-    """What the window shows once it shows `want`, or after `seconds`: the window takes input in
-    its own time. The differences that remain."""
-    deadline = time.monotonic() + seconds
-    while True:
-        missing = differences(driver.observe(), want, taken, loose)
-        if not missing or time.monotonic() > deadline:
-            return missing
-        time.sleep(0.02)
+def play(driver, keyboard, context, seed, bursts, where, loose=(), seconds=5):
+    """A fresh window in `context`, and each burst of steps acted and then observed until the
+    window shows what the last step says (it takes input in its own time), or `seconds` pass;
+    False, and the first difference reported, where it does not. Of steps replayed at once (the
+    clicks made before the page's program was ready), a screen reader hears the last word."""
+    driver.start(keyboard, context, seed)
+    taken = dict.fromkeys(SINCE_START, 0)
+    for number, burst in enumerate(bursts):
+        driver.act([step["action"] for step in burst if step["action"]])
+        want = dict(burst[-1]["observed"], **{f: [i for s in burst for i in s["observed"][f]]
+                                              for f in SINCE_START})
+        want["heard"] = want["heard"][-1:] if "early" in context else want["heard"]
+        deadline = time.monotonic() + seconds
+        while (missing := differences(driver.observe(), want, taken, loose)) \
+                and time.monotonic() < deadline:
+            time.sleep(0.02)
+        if missing:
+            print(f"FAIL: {driver.name}, {where}, step {number} ({burst[-1]['action'] or 'the start'}):")
+            for field, (seen, wanted) in missing.items():
+                print(f"  {field}: {json.dumps(seen, ensure_ascii=False)}, "
+                      f"expected {json.dumps(wanted, ensure_ascii=False)}")
+            return False
+        taken = {f: taken[f] + len(want[f]) for f in SINCE_START}
+    return True
 
 
-def merged(steps, replayed=False):
-    """What a burst of steps leaves: the last observation, with all they said and opened; of
-    steps replayed at once, a screen reader hears only the last word."""
-    last = dict(steps[-1]["observed"])
-    for field in SINCE_START:
-        last[field] = [item for step in steps for item in step["observed"][field]]
-    last["heard"] = last["heard"][-1:] if replayed else last["heard"]
-    return last
-
-
-def report(where, step, action, missing):
-    print(f"FAIL: {where}, step {step} ({action or 'the start'}):")
-    for field, (seen, wanted) in missing.items():
-        print(f"  {field}: {json.dumps(seen, ensure_ascii=False)}, "
-              f"expected {json.dumps(wanted, ensure_ascii=False)}")
-
-
-def journeys(driver, oracle, seed):
-    """Every row the driver's window takes; the counts passed, failed and skipped."""
-    counts = {"passed": 0, "failed": 0, "skipped": []}
-    for keyboard in driver.keyboards:
-        rows = subprocess.run([oracle, "rows", keyboard, str(seed)], capture_output=True,
-                              text=True, encoding="utf-8", check=True).stdout.splitlines()
-        for row in map(json.loads, rows):
-            if not driver.takes(keyboard, row["context"]):
-                counts["skipped"].append(f"{keyboard}: {row['line']}")
-                continue
-            driver.start(keyboard, row["context"], seed)
-            steps = row["steps"]
-            # Clicks before the page's program is ready come in one burst, which it replays at
-            # once when it is.
-            early = "early" in row["context"]
-            bursts = [steps[:1], steps[1:]] if early else [[s] for s in steps]
-            taken = dict.fromkeys(SINCE_START, 0)
-            for number, burst in enumerate(b for b in bursts if b):
-                driver.act([s["action"] for s in burst if s["action"]])
-                want = merged(burst, early)
-                missing = settle(driver, want, taken, 10 if early else 5)
-                if missing:
-                    report(f"{driver.name}, {keyboard}: {row['line']}", number, burst[-1]["action"],
-                           missing)
-                    counts["failed"] += 1
-                    break
-                for field in SINCE_START:
-                    taken[field] += len(want[field])
-            else:
-                counts["passed"] += 1
-    return counts
-
-
-def storm(driver, oracle, keyboard, seed, events):
-    """Random draws, answers (by click and by arrow key), submits, look-ups and end boxes in
-    bursts, checked against the core after every burst; False at the first that differs."""
+def storm(oracle, keyboard, seed, events):
+    """Random draws, answers (by click and by arrow key), submits, look-ups and end boxes, with
+    what the core shows after each, in bursts that end where a box comes up."""
     dice = random.Random(seed)
     model = subprocess.Popen([oracle, "walk", keyboard, str(seed)], stdin=subprocess.PIPE,
                              stdout=subprocess.PIPE, text=True, encoding="utf-8")
-    shown = json.loads(model.stdout.readline())
-    driver.start(keyboard, [], seed)
-    taken = dict.fromkeys(SINCE_START, 0)
-    sent, started, ended = 0, time.monotonic(), False
-    passed = not settle(driver, merged([{"observed": shown}]), taken, 5)
-    while passed and sent < events:
-        burst = []
-        while len(burst) < 40 and sent < events:
-            r = dice.random()
-            if shown["box"]:
-                action = dice.choice(("Return", "Escape"))
-            elif r < 0.005 or (ended and r < 0.5):
-                action = "开始测试"
-            elif r < 0.25:
-                action = dice.choice(("认识", "不认识"))
-            elif r < 0.32 and shown["focus"] in ("认识", "不认识"):
-                action = dice.choice(("Left", "Right"))
-            elif r < 0.37:
-                action = "查询此字"
-            else:
-                action = "提交"
-            model.stdin.write(action + "\n")
-            model.stdin.flush()
-            shown = json.loads(model.stdout.readline())
-            # Once a test has ended, the reader soon starts another.
-            ended = action != "开始测试" and (ended or (shown["box"] or {}).get(
-                "message", "").startswith("测试完毕"))
-            burst.append({"action": action, "observed": shown})
-            sent += 1
-            if shown["box"]:
-                break  # a box is closed by a key of its own, once it is seen
-        driver.act([s["action"] for s in burst])
-        want = merged(burst)
-        missing = settle(driver, want, taken, 30, driver.loose)
-        if missing:
-            report(f"{driver.name}, {keyboard} storm (VORLANK_STORM_SEED={seed})", sent,
-                   burst[-1]["action"], missing)
-            passed = False
-        for field in SINCE_START:
-            taken[field] += len(want[field])
+    shown = json.loads(model.stdout.readline())["observed"]
+    bursts, ended = [[{"action": None, "observed": shown}], []], False
+    for _ in range(events):
+        r = dice.random()
+        action = (dice.choice(("Return", "Escape")) if shown["box"]
+                  else "开始测试" if r < 0.005 or (ended and r < 0.5)
+                  else dice.choice(("认识", "不认识")) if r < 0.25
+                  else dice.choice(("Left", "Right")) if r < 0.32 and shown["focus"] in ("认识", "不认识")
+                  else "查询此字" if r < 0.37 else "提交")
+        model.stdin.write(action + "\n")
+        model.stdin.flush()
+        shown = json.loads(model.stdout.readline())["observed"]
+        # Once a test has ended, the reader soon starts another.
+        ended = action != "开始测试" and (ended or "测试完毕" in (shown["box"] or {}).get("message", ""))
+        bursts[-1].append({"action": action, "observed": shown})
+        if shown["box"] or len(bursts[-1]) == 40:
+            bursts.append([])  # a box is closed by a key of its own, once it is seen
     model.stdin.close()
-    model.wait()
-    print(f"{driver.name}: storm of {sent} actions in {time.monotonic() - started:.0f} s, "
-          f"seed {seed}")
-    return passed
+    return [b for b in bursts if b]
 
 
 def main():
@@ -186,18 +115,34 @@ def main():
         sys.exit(77)
     seed = int(os.environ.get("VORLANK_SEED", time.time_ns() % 1_000_000))
     storm_seed = int(os.environ.get("VORLANK_STORM_SEED", seed))
-    started = time.monotonic()
+    started, passed, failed, skipped = time.monotonic(), 0, 0, []
     try:
-        counts = journeys(driver, oracle, seed)
-        stormed = storm(driver, oracle, driver.keyboards[0], storm_seed, driver.storm)
+        for keyboard in driver.keyboards:
+            rows = subprocess.run([oracle, "rows", keyboard, str(seed)], capture_output=True,
+                                  text=True, encoding="utf-8", check=True).stdout.splitlines()
+            for row in map(json.loads, rows):
+                if not driver.takes(keyboard, row["context"]):
+                    skipped.append(f"{keyboard}: {row['line']}")
+                    continue
+                steps = row["steps"]
+                # Clicks before the page's program is ready come in one burst.
+                early = "early" in row["context"]
+                bursts = [steps[:1], steps[1:]] if early else [[s] for s in steps]
+                ok = play(driver, keyboard, row["context"], seed, [b for b in bursts if b],
+                          f"{keyboard}: {row['line']}", seconds=10 if early else 5)
+                passed, failed = passed + ok, failed + (not ok)
+        keyboard = driver.keyboards[0]
+        stormed = play(driver, keyboard, [], storm_seed,
+                       storm(oracle, keyboard, storm_seed, driver.storm),
+                       f"{keyboard} storm (VORLANK_STORM_SEED={storm_seed})", driver.loose, 30)
     finally:
         driver.stop()
-    for skipped in counts["skipped"]:
-        print(f"skipped, a context {driver.name} lacks: {skipped}")
-    print(f"{driver.name}: {counts['passed']} rows passed, {counts['failed']} failed, "
-          f"{len(counts['skipped'])} skipped; storm {'passed' if stormed else 'failed'}; "
+    for row in skipped:
+        print(f"skipped, a context {driver.name} lacks: {row}")
+    print(f"{driver.name}: {passed} rows passed, {failed} failed, {len(skipped)} skipped; storm "
+          f"of {driver.storm} actions {'passed' if stormed else 'failed'}; "
           f"{time.monotonic() - started:.0f} s (VORLANK_SEED={seed})")
-    sys.exit(0 if stormed and not counts["failed"] else 1)
+    sys.exit(0 if stormed and not failed else 1)
 
 
 if __name__ == "__main__":

@@ -5,14 +5,15 @@
 //          page or column) takes, one line of JSON: {"line": the row as written, "context": [...],
 //          "steps": [{"action": null, "observed": ...}, {"action": "提交", "observed": ...}, ...]},
 //          the first step what the window shows at its start (Walk::observe says what each holds)
-//        window_oracle walk KEYBOARD SEED [CONTEXT...]: the actions read one a line, and after each
-//          what the window shows, one line of JSON; the first line is the start.
+//        window_oracle walk KEYBOARD SEED [CONTEXT...]: the actions read one a word, and for each
+//          (and first for the start) a step as the rows have them, one a line.
 #include "journey.h"
 #include "runtime/runtime.h"
 #include "ui/view_json.h"
 
 #include <algorithm>
 #include <iostream>
+#include <ranges>
 #include <string>
 
 namespace tables
@@ -26,46 +27,45 @@ int main(int argc, char *argv[])
 {
     const std::vector<std::string> args(argv + 1, argv + argc);
     const std::string keyboards[] = { "window", "page", "column" };
-    const auto keyboard = args.size() >= 3
-        ? std::find(std::begin(keyboards), std::end(keyboards), args[1])
-        : std::end(keyboards);
-    if ((args.empty() || (args[0] != "rows" && args[0] != "walk"))
-        || keyboard == std::end(keyboards)
+    const auto keyboard
+        = std::find(std::begin(keyboards), std::end(keyboards), args.size() > 2 ? args[1] : "");
+    if (keyboard == std::end(keyboards) || (args[0] != "rows" && args[0] != "walk")
         || args[2].find_first_not_of("0123456789") != std::string::npos) {
         std::cerr << "usage: window_oracle rows|walk window|page|column SEED [CONTEXT...]\n";
         return 2;
     }
     const auto which = static_cast<ui::Keyboard>(keyboard - std::begin(keyboards));
-    const std::uint64_t seed = std::stoull(args[2]);
-    try {
-        if (args[0] == "walk") {
-            runtime::SeededRandom random(seed);
-            journeys::Walk walk(which, { args.begin() + 3, args.end() }, random);
-            std::cout << walk.observe() << std::endl;
-            for (std::string action; std::getline(std::cin, action);) {
-                walk.take(action);
-                std::cout << walk.observe() << std::endl;
-            }
-            return 0;
+    // One row: the window's start, then each action and what follows it; walking, a line each.
+    const bool walking = args[0] == "walk";
+    const auto walk = [&](const std::vector<std::string> &context, auto &&actions) {
+        runtime::SeededRandom random(std::stoull(args[2]));
+        journeys::Walk walk(which, context, random);
+        const auto step = [&](const std::string &action) {
+            std::cout << R"({"action":)" << (action.empty() ? "null" : ui::jsonString(action))
+                      << R"(,"observed":)" << walk.observe() << '}' << (walking ? "\n" : "")
+                      << std::flush;
+        };
+        step({});
+        for (const std::string &action : actions) {
+            walk.take(action);
+            std::cout << (walking ? "" : ",");
+            step(action);
         }
-        for (const journeys::Row &row : journeys::parse(tables::journeys())) {
+    };
+    try {
+        if (args[0] == "walk") // an action a line, read as they come
+            walk(
+                { args.begin() + 3, args.end() }, std::ranges::istream_view<std::string>(std::cin));
+        for (const journeys::Row &row : args[0] == "rows" ? journeys::parse(tables::journeys())
+                                                          : std::vector<journeys::Row>()) {
             if (std::find(row.keyboards.begin(), row.keyboards.end(), which) == row.keyboards.end())
                 continue;
-            runtime::SeededRandom random(seed);
-            journeys::Walk walk(which, row.context, random);
             std::string context;
-            for (const std::string &word : row.context) {
-                if (!context.empty())
-                    context += ',';
-                context += ui::jsonString(word);
-            }
+            for (const std::string &word : row.context)
+                context.append(context.empty() ? "" : ",").append(ui::jsonString(word));
             std::cout << R"({"line":)" << ui::jsonString(row.line) << R"(,"context":[)" << context
-                      << R"(],"steps":[{"action":null,"observed":)" << walk.observe() << "}";
-            for (const std::string &action : row.actions) {
-                walk.take(action);
-                std::cout << R"(,{"action":)" << ui::jsonString(action) << R"(,"observed":)"
-                          << walk.observe() << "}";
-            }
+                      << R"(],"steps":[)";
+            walk(row.context, row.actions);
             std::cout << "]}\n";
         }
     } catch (const std::exception &e) {
