@@ -67,7 +67,7 @@ std::vector<Row> parse(std::string_view table)
             if (std::none_of(std::begin(contexts), std::end(contexts), [&](std::string_view known) {
                     return known.ends_with('=') ? word.starts_with(known) : word == known;
                 }))
-                throw std::invalid_argument("no context " + word + ": " + line);
+                throw std::invalid_argument("no context " + word);
         for (const std::string &action : columns.size() == 4 ? words(columns[2]) : words({})) {
             const std::size_t times = action.find("×");
             const int count = times == std::string::npos ? 1 : std::stoi(action.substr(times + 2));
@@ -213,11 +213,11 @@ std::string Walk::observe()
     } else if (focus_) {
         focus = text(shownText(view_, *focus_));
     }
-    const std::string seen = std::string("{\"keyboard\":\"")
-        + keyboards[static_cast<int>(keyboard_)] + "\",\"title\":" + text(view_.title)
-        + ",\"prompt\":" + text(view_.prompt) + ",\"character\":" + text(view_.character)
-        + ",\"checked\":" + (view_.checked ? text(view_.checked->caption) : "null") + ",\"focus\":"
-        + focus + ",\"box\":" + box + ",\"heard\":" + list(heard_) + ",\"opened\":" + list(opened_)
+    std::string seen = R"({"keyboard":")" + std::string(keyboards[static_cast<int>(keyboard_)])
+        + R"(","title":)" + text(view_.title) + ",\"prompt\":" + text(view_.prompt)
+        + ",\"character\":" + text(view_.character) + ",\"checked\":"
+        + (view_.checked ? text(view_.checked->caption) : "null") + ",\"focus\":" + focus
+        + ",\"box\":" + box + ",\"heard\":" + list(heard_) + ",\"opened\":" + list(opened_)
         + ",\"leaving\":" + (keyboard_ != Keyboard::Window && view_.testUnderWay ? "true" : "false")
         + ",\"faults\":[]}";
     heard_.clear();

@@ -12,8 +12,8 @@
 #include "ui/view_json.h"
 
 #include <algorithm>
+#include <functional>
 #include <iostream>
-#include <ranges>
 #include <string>
 
 namespace tables
@@ -37,7 +37,8 @@ int main(int argc, char *argv[])
     const auto which = static_cast<ui::Keyboard>(keyboard - std::begin(keyboards));
     // One row: the window's start, then each action and what follows it; walking, a line each.
     const bool walking = args[0] == "walk";
-    const auto walk = [&](const std::vector<std::string> &context, auto &&actions) {
+    const auto walk = [&](const std::vector<std::string> &context,
+                          const std::function<bool(std::string &)> &next) {
         runtime::SeededRandom random(std::stoull(args[2]));
         journeys::Walk walk(which, context, random);
         const auto step = [&](const std::string &action) {
@@ -46,7 +47,7 @@ int main(int argc, char *argv[])
                       << std::flush;
         };
         step({});
-        for (const std::string &action : actions) {
+        for (std::string action; next(action);) {
             walk.take(action);
             std::cout << (walking ? "" : ",");
             step(action);
@@ -54,8 +55,8 @@ int main(int argc, char *argv[])
     };
     try {
         if (args[0] == "walk") // an action a line, read as they come
-            walk(
-                { args.begin() + 3, args.end() }, std::ranges::istream_view<std::string>(std::cin));
+            walk({ args.begin() + 3, args.end() },
+                [](std::string &action) { return static_cast<bool>(std::cin >> action); });
         for (const journeys::Row &row : args[0] == "rows" ? journeys::parse(tables::journeys())
                                                           : std::vector<journeys::Row>()) {
             if (std::find(row.keyboards.begin(), row.keyboards.end(), which) == row.keyboards.end())
@@ -65,7 +66,10 @@ int main(int argc, char *argv[])
                 context.append(context.empty() ? "" : ",").append(ui::jsonString(word));
             std::cout << R"({"line":)" << ui::jsonString(row.line) << R"(,"context":[)" << context
                       << R"(],"steps":[)";
-            walk(row.context, row.actions);
+            std::size_t taken = 0;
+            walk(row.context, [&](std::string &action) {
+                return taken < row.actions.size() && !(action = row.actions[taken++]).empty();
+            });
             std::cout << "]}\n";
         }
     } catch (const std::exception &e) {

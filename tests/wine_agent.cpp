@@ -18,6 +18,7 @@
 #include <oleacc.h>
 
 #include <cstdio>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -72,14 +73,9 @@ std::wstring nameOf(HWND control)
 std::vector<HWND> childrenOf(HWND parent)
 {
     std::vector<HWND> found;
-    EnumChildWindows(
-        parent,
-        [](HWND child, LPARAM list) {
-            if (IsWindowVisible(child))
-                reinterpret_cast<std::vector<HWND> *>(list)->push_back(child);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&found));
+    for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+        if (IsWindowVisible(child))
+            found.push_back(child);
     return found;
 }
 
@@ -96,7 +92,8 @@ std::wstring textOf(HWND w)
 // The live region's name as a screen reader reads it when it hears of the change: a static
 // control's name is its text, which the system keeps for every window, so that hearing costs
 // the program no call across to it.
-void CALLBACK hear(HWINEVENTHOOK, DWORD, HWND region, LONG, LONG, DWORD, DWORD)
+void CALLBACK hear(HWINEVENTHOOK /*hook*/, DWORD /*event*/, HWND region, LONG /*object*/,
+    LONG /*child*/, DWORD /*thread*/, DWORD /*time*/)
 {
     wchar_t name[1024] = {};
     GetWindowTextW(region, name, 1024);
@@ -147,14 +144,14 @@ std::string where(const std::string &utf8)
 // The box the window has open, as a screen reader reads it.
 std::string box()
 {
-    HWND open = nullptr;
+    static HWND open = nullptr;
+    open = nullptr;
     EnumWindows(
-        [](HWND w, LPARAM found) {
-            if (IsWindowVisible(w) && GetWindow(w, GW_OWNER) == window)
-                *reinterpret_cast<HWND *>(found) = w;
+        [](HWND w, LPARAM /*unused*/) {
+            open = IsWindowVisible(w) && GetWindow(w, GW_OWNER) == window ? w : open;
             return TRUE;
         },
-        reinterpret_cast<LPARAM>(&open));
+        0);
     if (!open)
         return "null";
     std::wstring message;
@@ -202,12 +199,12 @@ std::string observe()
 }
 
 // Reads the commands, one a line, and hands each to the thread that listens to the window.
-DWORD WINAPI readCommands(LPVOID listener)
+DWORD listener = 0;
+DWORD WINAPI readCommands(LPVOID /*unused*/)
 {
-    const auto thread = static_cast<DWORD>(reinterpret_cast<UINT_PTR>(listener));
     for (char line[1024]; std::fgets(line, sizeof line, stdin);)
-        PostThreadMessageW(thread, WM_APP, 0, reinterpret_cast<LPARAM>(new std::string(line)));
-    PostThreadMessageW(thread, WM_QUIT, 0, 0);
+        PostThreadMessageW(listener, WM_APP, 0, reinterpret_cast<LPARAM>(new std::string(line)));
+    PostThreadMessageW(listener, WM_QUIT, 0, 0);
     return 0;
 }
 } // namespace
@@ -219,15 +216,16 @@ int main()
     PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE); // the thread's queue, before any post
     SetWindowsHookExW(WH_MOUSE_LL, taken, GetModuleHandleW(nullptr), 0);
     SetWindowsHookExW(WH_KEYBOARD_LL, taken, GetModuleHandleW(nullptr), 0);
-    CreateThread(nullptr, 0, readCommands,
-        reinterpret_cast<LPVOID>(static_cast<UINT_PTR>(GetCurrentThreadId())), 0, nullptr);
+    listener = GetCurrentThreadId();
+    CreateThread(nullptr, 0, readCommands, nullptr, 0, nullptr);
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
         if (message.message != WM_APP) {
             DispatchMessageW(&message);
             continue;
         }
-        std::string command = *reinterpret_cast<std::string *>(message.lParam);
-        delete reinterpret_cast<std::string *>(message.lParam);
+        // NOLINTNEXTLINE(performance-no-int-to-ptr): the reader posts each line as an LPARAM
+        const std::unique_ptr<std::string> line(reinterpret_cast<std::string *>(message.lParam));
+        std::string command = *line;
         command.erase(command.find_last_not_of("\r\n") + 1);
         const std::string answer = command == "attach" ? attach()
             : command == "handled"            ? "{\"inputs\":" + std::to_string(inputs) + "}"
