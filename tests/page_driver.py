@@ -263,6 +263,7 @@ class Driver:
                 # The phone turned upright: the whole address stays in sight.
                 self.cdp("Emulation.setDeviceMetricsOverride", width=320, height=568,
                          deviceScaleFactor=2, mobile=True)
+                self.js("return new Promise(r => requestAnimationFrame(() => setTimeout(r, 100)))")
                 self.box_faults += self.js(self.observing, self.twips, 0)["faults"]
         if seen["box"]:
             # As a screen reader has it: the dialog's name, and its button's name and

@@ -66,7 +66,7 @@ def play(driver, keyboard, context, seed, bursts, where, loose=(), seconds=5):
         deadline = time.monotonic() + seconds
         while (missing := differences(driver.observe(), want, taken, loose)) \
                 and time.monotonic() < deadline:
-            time.sleep(0.02)
+            time.sleep(0.005)
         if missing:
             print(f"FAIL: {driver.name}, {where}, step {number} ({burst[-1]['action'] or 'the start'}):")
             for field, (seen, wanted) in missing.items():
