@@ -10,6 +10,9 @@ inline constexpr char16_t firstPrompt[] = u"第1个字：";
 // The prompt for the character at position N once the test runs: "第", N, "个字".
 inline constexpr char16_t promptBefore[] = u"第";
 inline constexpr char16_t promptAfter[] = u"个字";
+// Spoken after the prompt, for a listener who cannot see how far the test has come: "，共", the
+// test's length, "个字".
+inline constexpr char16_t totalBefore[] = u"，共";
 // The title with the estimate E: "你认识", E, "个字！"; the end message puts "测试完毕！" before
 // it.
 inline constexpr char16_t estimateBefore[] = u"你认识";

@@ -19,6 +19,17 @@ std::u16string estimateTitle(std::int32_t estimate)
     return title;
 }
 
+// What a screen reader says of a new character: the prompt and how many the test has, then the
+// character.
+std::u16string spoken(const View &v)
+{
+    std::u16string_view prompt = v.prompt;
+    if (prompt.ends_with(u'：'))
+        prompt.remove_suffix(1); // the first prompt's colon, which the total follows instead
+    return std::u16string(prompt) + texts::totalBefore + runtime::decimalText(quiz::testLength)
+        + texts::promptAfter + u' ' + v.character;
+}
+
 Box box(std::u16string message, std::u16string detail, bool warning)
 {
     return { texts::applicationTitle, std::move(message), std::move(detail), texts::okButton,
@@ -82,7 +93,7 @@ Step WindowState::run(const Element &element, Press press)
         quiz_.drawTest();
         View v = view();
         // Read as the window shows it: the prompt, then the character.
-        effects.announcement = v.prompt + u' ' + v.character;
+        effects.announcement = spoken(v);
         return { std::move(v), std::move(effects) };
     }
     case Action::SubmitAnswer: {
@@ -92,7 +103,7 @@ Step WindowState::run(const Element &element, Press press)
         if (submitted == quiz::Quiz::Submitted::Ended)
             effects.box = box(texts::testOver + v.title, {}, false);
         else if (submitted == quiz::Quiz::Submitted::Counted)
-            effects.announcement = v.title + u' ' + v.prompt + u' ' + v.character;
+            effects.announcement = v.title + u' ' + spoken(v);
         return { std::move(v), std::move(effects) };
     }
     case Action::LookupCharacter:

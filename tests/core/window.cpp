@@ -80,7 +80,7 @@ TEST_SUITE("window")
         CHECK(window.click(yes) == shown(u"Vorlank1.0版", u"第1个字：", u"人", &yes));
 
         Step drawn = shown(u"Vorlank1.0版", u"第1个字：", u"不", &yes, true);
-        drawn.effects.announcement = u"第1个字： 不";
+        drawn.effects.announcement = u"第1个字，共91个字 不";
         CHECK(window.click(element(u"开始测试")) == drawn);
         std::u16string character;
         for (int p = 2; p <= 91; ++p) {
@@ -88,7 +88,7 @@ TEST_SUITE("window")
             character = s.view.character;
             Step want = shown(estimate(74 * (p - 1)), prompt(p), character, &yes, true);
             want.effects.announcement
-                = estimate(74 * (p - 1)) + u" " + prompt(p) + u" " + character;
+                = estimate(74 * (p - 1)) + u" " + prompt(p) + u"，共91个字 " + character;
             REQUIRE(s == want);
         }
         CHECK(character == u"軎"); // band 12's first item
