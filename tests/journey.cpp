@@ -99,7 +99,7 @@ Walk::Walk(
     : keyboard_(keyboard)
     , state_(keyboard == Keyboard::Window ? Opener::Desktop : Opener::Browser, random)
     , view_(state_.view())
-    , focus_(keyboardStops(keyboard).front().front())
+    , focus_(keyboard == Keyboard::Window ? keyboardStops(keyboard).front().front() : nullptr)
 {
     for (const std::string &word : context) {
         opens_ = opens_ && word != "fails";
@@ -135,10 +135,12 @@ void Walk::apply(const Step &step)
 void Walk::take(std::string_view action)
 {
     const bool failing = std::exchange(failing_, false);
+    const bool fresh = std::exchange(fresh_, false);
     if (action == "away") {
         // Away and back: the window keeps its focus.
     } else if (static_cast<unsigned char>(action.front()) < 0x80) {
-        press(action);
+        if (!(fresh && !focus_ && action == "shift+Tab")) // out, from before the first control
+            press(action);
     } else if (const Element *target = named(action)) {
         click(*target);
     } else {
@@ -164,10 +166,13 @@ void Walk::press(std::string_view key)
     const bool shift = key.starts_with("shift+");
     key.remove_prefix(held ? 5 : shift ? 6 : 0);
     if (key == "Return" || key == "space" || key == "Escape") {
+        const bool answer = focus_ && focus_->kind == Kind::OptionButton;
         const bool presses = focus_
             && (focus_->kind == Kind::Button
-                || (key == "space" ? focus_->kind == Kind::OptionButton
-                                   : key == "Return" && !focus_->link.empty()));
+                || (key == "space" ? answer
+                                   : key == "Return"
+                            && (!focus_->link.empty()
+                                || (answer && keyboard_ != Keyboard::Window))));
         if (box_)
             box_.reset(); // only the keys that close a box reach it, and only a fresh press
         else if (presses)

@@ -35,7 +35,7 @@ const vorlank::ui::Element *named(std::string_view name);
 
 // A window in a context, with its keyboard's focus and its box: the mouse clicks where it is told
 // and the keys do what every front end makes them do. Space presses a focused button and chooses
-// a focused answer; Enter presses a focused button or link; Tab, Shift+Tab and the arrow keys go
+// a focused answer; Enter presses a focused button or link, and on a page chooses an answer; Tab, Shift+Tab and the arrow keys go
 // where the core says; while a box is open only Enter, Space and Escape reach it, and close it. A
 // key held down ("held:Return") presses once, and its repeats must do nothing more; "away" leaves
 // the window as it is. In the context "fails" no address opens, in "late" each fails after the
@@ -72,6 +72,7 @@ private:
     bool late_ = false; // the desktop takes each address, and gives up after the next action
     bool failing_ = false; // an address it took is about to fail
     bool stopped_ = false;
+    bool fresh_ = true; // no action yet (an unfocused page: before its first control)
     vorlank::ui::View view_;
     std::optional<vorlank::ui::Box> box_;
     const vorlank::ui::Element *focus_;

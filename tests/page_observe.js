@@ -42,6 +42,8 @@ if (windowLayout) {
             faults.push(name + " text below 14 px");
         if (finger && e.matches(".caption, button, .option") && r.height < 44)
             faults.push(name + " below 44 px");
+        if (e.matches(".pictures .label") && r.width < 8 * parseFloat(getComputedStyle(e).fontSize))
+            faults.push(name + " in a strip under 8 characters wide");
     }
     const leaves = shown.filter(e => !e.matches("fieldset"));
     for (const a of leaves)

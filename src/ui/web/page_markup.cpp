@@ -93,9 +93,8 @@ std::string markup(const Element &e, const View &first)
             + std::string(e.container) + "\"" + element + "><span>" + html(text)
             + "</span></label>\n";
     case Kind::Button:
-        return "<button " + id + " type=\"button\"" + element
-            + (&e == keyboardStops(Keyboard::Page).front().front() ? " autofocus" : "") + "><span>"
-            + html(text) + "</span></button>\n";
+        return "<button " + id + " type=\"button\"" + element + "><span>" + html(text)
+            + "</span></button>\n";
     case Kind::Picture:
         return "<a " + id + " class=\"picture\" " + link + "><img src=\"" + std::string(e.asset)
             + ".png\" srcset=\"" + std::string(e.asset) + "-2x.png 2x\" alt=\""

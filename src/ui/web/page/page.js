@@ -71,15 +71,17 @@ mergeInto(LibraryManager.library, {
 
         // Tab, Shift+Tab and the arrow keys on the window's controls go where the program says;
         // where it says the key is not the window's, the browser takes it (out of the page, at
-        // either end). Enter held down on a button or a link repeats as the program says.
+        // either end).
         key: function(event) {
             const keys = { Tab: 0, ArrowRight: 2, ArrowDown: 2, ArrowLeft: 3, ArrowUp: 3 };
             const control = event.target.closest && event.target.closest("#client [data-element]");
             if (!control || event.altKey || event.ctrlKey || event.metaKey)
                 return;
-            if (event.key === "Enter" && event.repeat && control.type !== "radio") {
+            // Enter chooses an answer too (a screen reader in browse mode passes it on), and
+            // held down on a button or a link repeats as the program says.
+            if (event.key === "Enter" && (event.repeat || control.type === "radio")) {
                 event.preventDefault();
-                page.present(_vorlank_click(Number(control.dataset.element), 1));
+                page.present(_vorlank_click(Number(control.dataset.element), event.repeat ? 1 : 0));
                 return;
             }
             if (!(event.key in keys))
