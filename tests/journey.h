@@ -35,11 +35,11 @@ const vorlank::ui::Element *named(std::string_view name);
 
 // A window in a context, with its keyboard's focus and its box: the mouse clicks where it is told
 // and the keys do what every front end makes them do. Space presses a focused button and chooses
-// a focused answer; Enter presses a focused button or link, and on a page chooses an answer; Tab, Shift+Tab and the arrow keys go
-// where the core says; while a box is open only Enter, Space and Escape reach it, and close it. A
-// key held down ("held:Return") presses once, and its repeats must do nothing more; "away" leaves
-// the window as it is. In the context "fails" no address opens, in "late" each fails after the
-// next action, and in "missing=FILE" the page did not start.
+// a focused answer; Enter presses a focused button or link, and on a page chooses an answer; Tab,
+// Shift+Tab and the arrow keys go where the core says; while a box is open only Enter, Space and
+// Escape reach it, and close it. A key held down ("held:Return") presses once, and its repeats
+// must do nothing more; "away" leaves the window as it is. In the context "fails" no address
+// opens, in "late" each fails after the next action, and in "missing=FILE" the page did not start.
 class Walk
 {
 public:
