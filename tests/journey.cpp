@@ -18,8 +18,9 @@ namespace journeys
 namespace
 {
 // The context words some harness knows: alone, or as name=value.
-constexpr std::string_view contexts[] = { "fails", "late", "early", "served", "offline", "phone",
-    "sideways", "tablet", "spacing", "missing=", "dpi=", "locale=", "text=", "minimum=" };
+constexpr std::string_view contexts[]
+    = { "fails", "late", "early", "served", "offline", "phone", "sideways", "tablet", "spacing",
+          "missing=", "damaged=", "dpi=", "locale=", "text=", "minimum=" };
 
 std::vector<std::string> words(std::string_view text)
 {
@@ -104,8 +105,10 @@ Walk::Walk(
     for (const std::string &word : context) {
         opens_ = opens_ && word != "fails";
         late_ = late_ || word == "late";
-        if (word.starts_with("missing=")) {
-            const Step failed = cannotStart(StartStep::File, word.substr(8));
+        const bool missing = word.starts_with("missing=");
+        if (missing || word.starts_with("damaged=")) {
+            const Step failed = cannotStart(
+                missing ? StartStep::FileMissing : StartStep::FileDamaged, word.substr(8));
             stopped_ = true;
             view_ = failed.view;
             box_ = failed.effects.box;
@@ -152,8 +155,12 @@ void Walk::take(std::string_view action)
 
 void Walk::click(const Element &element)
 {
+    if (stopped_ && !box_ && !element.link.empty()) {
+        focus_ = &element;
+        opened_.emplace_back(element.link); // a product's link needs no program
+    }
     if (box_ || stopped_)
-        return; // the box is modal; a window that did not start takes no clicks
+        return; // the box is modal; a window that did not start takes no other clicks
     // A click focuses a button or an answer, and on a page a link too.
     if (takesFocus(element.kind) || (keyboard_ != Keyboard::Window && !element.link.empty()))
         focus_ = &element;

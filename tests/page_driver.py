@@ -54,18 +54,22 @@ SPACING = """const s = document.createElement('style'); s.id = 'spacing'; docume
 
 
 class Host(http.server.SimpleHTTPRequestHandler):
-    """The page's files; under /slow/ its program comes late, under /broken/FILE/ that file never
-    comes, and while the host is away nothing does."""
+    """The page's files; under /slow/ its program comes late, under /missing/FILE/ that file never
+    comes, under /damaged/FILE/ the page comes in its place (a host's fallback), and while the
+    host is away nothing does."""
     away = False
 
     def do_GET(self):
         folder, _, rest = self.path.lstrip("/").partition("/")
-        missing, _, after = rest.partition("/")
-        if Host.away or (folder == "broken" and after.split("?")[0] == missing):
+        failed, _, after = rest.partition("/")
+        hit = folder in ("missing", "damaged") and after.split("?")[0] == failed
+        if Host.away or (hit and folder == "missing"):
             return self.send_error(404) if not Host.away else None
         time.sleep(2 if folder == "slow" and rest.startswith("vorlank.js") else 0)
-        if folder in ("slow", "broken"):
-            self.path = "/" + (after if folder == "broken" else rest)
+        if folder in ("missing", "damaged"):
+            self.path = "/index.html" if hit else "/" + after
+        elif folder == "slow":
+            self.path = "/" + rest
         return super().do_GET()
 
     def log_message(self, *arguments):
@@ -132,8 +136,9 @@ class Driver:
         self.cdp("Network.setCacheDisabled", cacheDisabled=False)
         Host.away = False
         served, missing = f"http://127.0.0.1:{self.host.server_port}/", settings.get("missing")
+        failed = next((w for w in ("missing", "damaged") if w in settings), None)
         address = (self.bare.joinpath("index.html").as_uri() if missing == "vorlank.wasm.js"
-                   else served + f"broken/{missing}/index.html" if missing
+                   else served + f"{failed}/{settings[failed]}/index.html" if failed
                    else served + "slow/index.html" if "early" in settings
                    else served + "index.html" if settings.keys() & {"served", "offline"}
                    else self.build.joinpath("index.html").as_uri())
@@ -147,7 +152,7 @@ class Driver:
             self.cdp("Network.clearBrowserCache")
             self.cdp("Network.setCacheDisabled", cacheDisabled=True)
         self.load(address, "document.getElementById('Command3')" if "early" in settings
-                  else "document.getElementById('box').open" if missing else READY)
+                  else "document.getElementById('box').open" if failed else READY)
         self.faults, self.box_faults = [], None
         if self.read is None:
             self.check_once()

@@ -64,9 +64,16 @@ inline constexpr char16_t notStartedTitle[] = u"Vorlank1.0版（无法启动）"
 inline constexpr char16_t cannotStart[] = u"Vorlank无法启动：";
 inline constexpr char16_t inventoryDamaged[] = u"程序自带的字库无法读取。";
 inline constexpr char16_t windowRefused[] = u"系统没有为程序创建窗口。";
-inline constexpr char16_t fileNotLoadedBefore[] = u"程序文件";
+inline constexpr char16_t fileBefore[] = u"程序文件";
 inline constexpr char16_t fileNotLoadedAfter[] = u"没有载入。";
+inline constexpr char16_t fileDamagedAfter[] = u"已损坏，无法运行。";
+inline constexpr char16_t fileRefusedBefore[] = u"浏览器不允许运行程序文件";
+inline constexpr char16_t fileRefusedAfter[] = u"。";
 inline constexpr char16_t programStopped[] = u"程序运行时出错，已停止。";
+// What the page's reader can do then: load it again later, or allow it or use another browser.
+inline constexpr char16_t reloadLater[] = u"请稍后重新载入本页。";
+inline constexpr char16_t allowOrChange[]
+    = u"请在浏览器的设置中允许运行WebAssembly，或换用其他浏览器。";
 
 // What search engines show of the page.
 inline constexpr char16_t pageDescription[]

@@ -157,12 +157,23 @@ Step cannotStart(StartStep step, std::string_view detail)
     case StartStep::Window:
         message += texts::windowRefused;
         break;
-    case StartStep::File:
-        message += texts::fileNotLoadedBefore + errorDetail(detail) + texts::fileNotLoadedAfter;
+    case StartStep::FileMissing:
+        message += texts::fileBefore + errorDetail(detail) + texts::fileNotLoadedAfter
+            + texts::reloadLater;
+        detail = {};
+        break;
+    case StartStep::FileDamaged:
+        message += texts::fileBefore + errorDetail(detail) + texts::fileDamagedAfter
+            + texts::reloadLater;
+        detail = {};
+        break;
+    case StartStep::FileRefused:
+        message += texts::fileRefusedBefore + errorDetail(detail) + texts::fileRefusedAfter
+            + texts::allowOrChange;
         detail = {};
         break;
     case StartStep::Running:
-        message += texts::programStopped;
+        message += texts::programStopped + std::u16string(texts::reloadLater);
         break;
     }
     s.effects.box = box(std::move(message), errorDetail(detail), true);

@@ -130,12 +130,15 @@ private:
 enum class StartStep {
     Inventory, // the program's own inventory does not load (a damaged build)
     Window, // the desktop did not give the program its window
-    File, // one of the page's files did not load
+    FileMissing, // one of the page's files did not come
+    FileDamaged, // it came, but as something the browser cannot run (cut short, another page)
+    FileRefused, // the browser will not run it (its WebAssembly turned off)
     Running, // the page's program stopped while it ran
 };
 
 // The window of a program that could not start: its box says which step or file failed, with
-// `detail` (an error's description) to copy; for StartStep::File, `detail` is the file's name.
+// `detail` (an error's description) to copy; for a file's step, `detail` is the file's name. Each
+// says what the reader can do about it.
 Step cannotStart(StartStep step, std::string_view detail = {});
 
 // An error's description as the user reads it: its ASCII as it stands, any other byte as U+FFFD.

@@ -184,10 +184,13 @@ TEST_SUITE("window")
 
     TEST_CASE("a program that cannot start says why, in the window's language")
     {
-        const Step s = cannotStart(StartStep::File, "vorlank.wasm");
+        const Step s = cannotStart(StartStep::FileDamaged, "vorlank.wasm");
         CHECK(s.view.stopped);
         CHECK(s.view.title == u"Vorlank1.0版（无法启动）");
-        CHECK(s.effects.box == warning(u"Vorlank无法启动：程序文件vorlank.wasm没有载入。", u""));
+        CHECK(s.effects.box
+            == warning(
+                u"Vorlank无法启动：程序文件vorlank.wasm已损坏，无法运行。请稍后重新载入本页。",
+                u""));
         CHECK(cannotStart(StartStep::Inventory, "bad \xE4\xBA\xBA").effects.box
             == warning(u"Vorlank无法启动：程序自带的字库无法读取。", u"bad \uFFFD\uFFFD\uFFFD"));
     }

@@ -55,12 +55,19 @@ std::string filled(
     return out;
 }
 
-// The views of a start that fails, by what failed: a file of the page's, or the program.
+// The views of a start that fails, by what failed: "running" (the program), or a file of the
+// page's that is "missing", "damaged" or "refused" (only WebAssembly can be), as "damaged
+// vorlank.js".
 std::string failures()
 {
     std::string views = "{";
     for (const char *file : { "vorlank.js", "vorlank.wasm", "vorlank.wasm.js" })
-        views += jsonString(file) + ":" + json(cannotStart(StartStep::File, file)) + ",";
+        for (const auto &[what, step] : { std::pair { "missing ", StartStep::FileMissing },
+                 std::pair { "damaged ", StartStep::FileDamaged },
+                 std::pair { "refused ", StartStep::FileRefused } })
+            if (step != StartStep::FileRefused || file == std::string_view("vorlank.wasm"))
+                views += jsonString(what + std::string(file)) + ":" + json(cannotStart(step, file))
+                    + ",";
     return views + "\"running\":" + json(cannotStart(StartStep::Running)) + "}";
 }
 

@@ -1,14 +1,16 @@
 (() => {
+    vorlankPage.arrived("vorlank.js");
     // The program's WebAssembly, which the browser compiles as it reads it, so that no task of the
     // page's waits on it. Served, it is a file of its own; from a file, it comes as base64 text in
     // vorlank.wasm.js, which the page's start script loads alongside and hands over, and which the
     // browser reads as a data: address. (That script's failing to load is the start script's to
-    // report.)
+    // report.) What fails is named: the file missing, damaged, or refused by the browser.
     const served = location.protocol.startsWith("http");
     const instantiate = async imports => {
-        const answer = await fetch(served ? "vorlank.wasm" : await vorlankPage.carriedWasm());
-        if (!answer.ok)
-            throw new Error(`vorlank.wasm: ${answer.status}`);
+        const answer = await fetch(served ? "vorlank.wasm" : await vorlankPage.carriedWasm())
+            .catch(() => null);
+        if (!answer || !answer.ok)
+            throw "missing";
         try {
             return await WebAssembly.instantiateStreaming(answer.clone(), imports);
         } catch (notStreamed) {
@@ -20,7 +22,9 @@
         onAbort: () => vorlankPage.cannotStart("running"),
         instantiateWasm: (imports, receive) => {
             instantiate(imports).then(made => receive(made.instance, made.module),
-                () => vorlankPage.cannotStart("vorlank.wasm"));
+                why => vorlankPage.cannotStart((typeof why === "string" ? why
+                    : typeof WebAssembly !== "object" || /refused|unsafe-eval/i.test(why.message)
+                        ? "refused" : "damaged") + " vorlank.wasm"));
             return {};
         }
     };

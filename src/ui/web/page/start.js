@@ -36,13 +36,18 @@ const vorlankPage = (() => {
         resized.observe(text.querySelector("span"));
 
     // Clicks before the program is ready wait for it, in order. A product's link needs no
-    // program: the browser follows it.
+    // program: until the program takes the clicks, and where it never does, the page opens it.
     const early = [];
     let click = null;
     addEventListener("click", event => {
-        const control = event.target.closest("[data-element]");
-        if (!click && control && !control.href)
+        const control = event.target.closest("#client [data-element]");
+        if (click || !control)
+            return;
+        if (!control.href)
             early.push(Number(control.dataset.element));
+        else if (!(event.ctrlKey || event.shiftKey || event.metaKey || event.altKey)
+            && open(control.href))
+            event.preventDefault();
     }, true);
 
     // The whole address in sight, wrapped where it must be, whatever the screen's width.
@@ -102,8 +107,10 @@ const vorlankPage = (() => {
             addEventListener("beforeunload", keep);
         else
             removeEventListener("beforeunload", keep);
-        // A window that cannot work shows it, and takes no clicks that would do nothing.
-        byId("client").inert = view.stopped;
+        // A window that cannot work shows it, and takes no clicks that would do nothing; the
+        // products' links still work.
+        for (const control of document.querySelectorAll("#client [data-element]"))
+            control.inert = view.stopped && !control.href;
         byId("client").classList.toggle("stopped", view.stopped);
     };
 
@@ -132,14 +139,22 @@ const vorlankPage = (() => {
         return blocked;
     };
 
-    // What failed, by a file's name or "running": its view, as the program would give it.
+    // What failed, as "running" or "missing vorlank.js" (damaged, refused): its view, as the
+    // program would give it. A script that came but did not run (cut short, or a host's page in
+    // its place) never said it arrived.
     const failures = JSON.parse(byId("failures").textContent);
     const cannotStart = failed => present(failures[failed]);
+    const arrived = new Set();
+    const scriptFile = target => target.matches && target.matches("script[src]")
+        && target.getAttribute("src");
     addEventListener("error", event => {
-        const file = event.target.matches && event.target.matches("script[src]")
-            && event.target.getAttribute("src");
-        if (file in failures)
-            cannotStart(file);
+        if ("missing " + scriptFile(event.target) in failures)
+            cannotStart("missing " + scriptFile(event.target));
+    }, true);
+    document.addEventListener("load", event => { // a load event never reaches the window
+        const file = scriptFile(event.target);
+        if ("damaged " + file in failures && !arrived.has(file))
+            cannotStart("damaged " + file);
     }, true);
 
     // Opened from a file, where browsers fetch nothing, the program's WebAssembly comes as text
@@ -156,6 +171,7 @@ const vorlankPage = (() => {
     return {
         present,
         cannotStart,
+        arrived: file => arrived.add(file),
         // The program is ready: it takes the clicks, the early ones first.
         ready: programClick => {
             click = programClick;
@@ -164,7 +180,10 @@ const vorlankPage = (() => {
         // The keyboard the reader has: the page's (1) or the column's (2), as the program
         // numbers them.
         keyboard: () => windowLayout ? 1 : 2,
-        carried: base64 => carried("data:application/wasm;base64," + base64),
+        carried: base64 => {
+            arrived.add("vorlank.wasm.js");
+            carried("data:application/wasm;base64," + base64);
+        },
         carriedWasm: () => carriedWasm,
     };
 })();
