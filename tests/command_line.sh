@@ -1,7 +1,7 @@
 #!/bin/sh
 # The command line as Linux users expect it: --help and --version answer without a display; the
 # toolkit's own options open the window; anything else is an error on standard error with a
-# pointer to --help, exit 2; no display at all is one clear line and exit 1, never a crash; and
+# pointer to --help, exit 2, with a display or none; no display at all is one clear line and exit 1, never a crash; and
 # the window starts without loading an image plugin.
 # Usage: command_line.sh PROGRAM VERSION   (under xvfb-run: the cases that need a display use it)
 set -u
@@ -39,6 +39,7 @@ with|124||-style Fusion
 with|124||-reverse
 none|124||-platform offscreen
 none|1|^vorlank: cannot open a window: could not connect to display|
+none|2|^vorlank: Unknown option 'bogus'|-style Fusion --bogus
 CASES
 # The pictures and the icon are PNG, which Qt decodes itself: no image plugin at start-up.
 if QT_DEBUG_PLUGINS=1 timeout 3 "$program" -platform offscreen 2>&1 | grep 'imageformats.*loaded library'

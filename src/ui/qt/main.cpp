@@ -49,29 +49,24 @@ int answerInformationOptions(int argc, char *argv[])
     return -1;
 }
 
-// What the toolkit says while it starts. Kept back, so that a window system it cannot reach
-// makes one clear line (the first thing that went wrong) and exit status 1, instead of its advice
-// and an abort; handed on once the toolkit is up.
-std::vector<std::pair<QtMsgType, QString>> startMessages;
-void holdStartMessage(QtMsgType type, const QMessageLogContext & /*context*/, const QString &text)
-{
-    if (type != QtFatalMsg) {
-        startMessages.emplace_back(type, text.trimmed());
-        return;
-    }
-    const QString reason = startMessages.empty() ? text.section(QLatin1Char('\n'), 0, 0).trimmed()
-                                                 : startMessages.front().second;
-    printLine(texts::cannotOpenWindow, reason);
-    std::_Exit(1);
-}
-
 // What is left once the toolkit has taken its own options must be ours: an unknown option or a
 // stray argument is an error on standard error, exit status 2. Returns -1 when all is well.
-int refuseTheRest(const QStringList &arguments)
+// Before the toolkit has taken its options, `toolkits` names them (as its manual lists them, for
+// the window system it could not reach): a single dash's word is one option then.
+int refuseTheRest(const QStringList &arguments, bool toolkits = false)
 {
     QCommandLineParser parser;
     parser.addOptions({ { { QStringLiteral("h"), QStringLiteral("help") }, {} },
         { { QStringLiteral("v"), QStringLiteral("version") }, {} } });
+    if (toolkits) {
+        parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+        for (const char *name : { "platform", "platformpluginpath", "platformtheme", "plugin",
+                 "qmljsdebugger", "qwindowgeometry", "qwindowicon", "qwindowtitle", "session",
+                 "display", "geometry", "style", "stylesheet" })
+            parser.addOption({ QString::fromLatin1(name), {}, QStringLiteral("value") });
+        for (const char *name : { "reverse", "widgetcount", "nograb", "dograb", "sync" })
+            parser.addOption({ QString::fromLatin1(name), {} });
+    }
     QString error;
     if (!parser.parse(arguments))
         error = parser.errorText();
@@ -85,12 +80,33 @@ int refuseTheRest(const QStringList &arguments)
         qPrintable(ui::qt::toQString(texts::commandLineTryHelp)));
     return 2;
 }
+// What the toolkit says while it starts. Kept back, so that a window system it cannot reach
+// makes one clear line (the first thing that went wrong: an argument that is no one's, or the
+// window system) and exit status 2 or 1, instead of its advice and an abort; handed on once the
+// toolkit is up.
+std::vector<std::pair<QtMsgType, QString>> startMessages;
+QStringList startArguments;
+void holdStartMessage(QtMsgType type, const QMessageLogContext & /*context*/, const QString &text)
+{
+    if (type != QtFatalMsg) {
+        startMessages.emplace_back(type, text.trimmed());
+        return;
+    }
+    if (const int status = refuseTheRest(startArguments, true); status >= 0)
+        std::_Exit(status);
+    const QString reason = startMessages.empty() ? text.section(QLatin1Char('\n'), 0, 0).trimmed()
+                                                 : startMessages.front().second;
+    printLine(texts::cannotOpenWindow, reason);
+    std::_Exit(1);
+}
 } // namespace
 
 int main(int argc, char *argv[])
 {
     if (const int status = answerInformationOptions(argc, argv); status >= 0)
         return status;
+    for (int i = 0; i < argc; ++i)
+        startArguments.append(QString::fromLocal8Bit(argv[i]));
     const QtMessageHandler usual = qInstallMessageHandler(holdStartMessage);
     QApplication app(argc, argv);
     qInstallMessageHandler(usual);
