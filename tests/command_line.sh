@@ -1,8 +1,8 @@
 #!/bin/sh
 # The command line as Linux users expect it: --help and --version answer without a display; the
 # toolkit's own options open the window; anything else is an error on standard error with a
-# pointer to --help, exit 2, with a display or none; no display at all is one clear line and exit 1, never a crash; and
-# the window starts without loading an image plugin.
+# pointer to --help, exit 2, with a display or none; no display at all is one clear line and exit
+# 1, never a crash; and the window starts without loading an image plugin.
 # Usage: command_line.sh PROGRAM VERSION   (under xvfb-run: the cases that need a display use it)
 set -u
 program=$1
