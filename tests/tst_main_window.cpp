@@ -1,7 +1,7 @@
 // The Qt window where only its widgets and pixels tell (what it shows and does, the journeys
 // runner checks): its fixed size and icon, every element at its rectangle and its pictures, the
-// faces, every text fitting its box, each overlapping option taking its own clicks, and an
-// address the desktop did not open drawn whole, to copy.
+// faces, every text fitting its box, each overlapping option taking its own clicks, the focus
+// ring standing out, and an address the desktop did not open drawn whole, to copy.
 #include "fakes.h"
 #include "ui/qt/appearance.h"
 #include "ui/qt/main_window.h"
@@ -20,6 +20,8 @@
 #include <QStyleOptionButton>
 #include <QStyleOptionGroupBox>
 #include <QTest>
+
+#include <cmath>
 
 using namespace vorlank;
 using ui::qt::toQString;
@@ -248,6 +250,35 @@ private slots:
                                    .arg(inside.height())));
             }
         }
+    }
+
+    // The focus ring a Tab draws round an answer stands out from the face at 3:1 at the least.
+    void theFocusRingOnAnAnswerStandsOut()
+    {
+        auto *answer = control<QRadioButton>(form.get(), QStringLiteral("不认识"));
+        const QImage unfocused = answer->grab().toImage();
+        for (int tabs = 0; tabs < 10 && !answer->hasFocus(); ++tabs)
+            QTest::keyClick(form.get(), Qt::Key_Tab);
+        const QImage focused = answer->grab().toImage();
+        const auto luminance = [](QRgb c) {
+            double sum = 0.05;
+            for (const auto &[value, weight] : { std::pair { qRed(c), 0.2126 },
+                     std::pair { qGreen(c), 0.7152 }, std::pair { qBlue(c), 0.0722 } }) {
+                const double v = value / 255.0;
+                sum += weight * (v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4));
+            }
+            return sum;
+        };
+        const QRgb faceColour = form->palette().window().color().rgb();
+        const double face = luminance(faceColour);
+        int ring = 0; // pixels of the face that the ring covers, at 3:1
+        for (int y = 0; y < focused.height(); ++y)
+            for (int x = 0; x < focused.width(); ++x) {
+                const double l = luminance(focused.pixel(x, y));
+                ring += unfocused.pixel(x, y) == faceColour
+                    && std::max(l, face) / std::min(l, face) >= 3;
+            }
+        QVERIFY2(ring >= 20, qPrintable(QStringLiteral("%1 pixels of the ring at 3:1").arg(ring)));
     }
 
     // The desktop cannot open the address: the user gets it in a field, selected, which Ctrl+C
