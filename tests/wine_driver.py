@@ -5,7 +5,7 @@ Windows side, as a screen reader has it; the addresses are those a recording xdg
 to which Wine's browser launcher hands them. What it draws wrongly where the core has no say comes
 back as faults: at each dpi the client area, a window that keeps its size, the faces' sizes and
 the pictures; in every box, a message drawn in real glyphs, not one empty box repeated (as a face
-without Chinese draws them).
+without Chinese draws them), and the program's icon.
 """
 import collections
 import itertools
@@ -102,6 +102,11 @@ class Driver(Desktop):
                 run("import", "-window", "root", str(self.scratch / "box.png"))
                 self.box_faults = ["the box's message drawn in boxes"] * in_boxes(
                     str(self.scratch / "box.png"), *at)
+                icon = lambda w: self.display.create_resource_object("window", w).get_full_property(
+                    self.display.intern_atom("_NET_WM_ICON"), 0)
+                box = int(run("xdotool", "search", "--onlyvisible", "--name", "^Vorlank$").split()[0])
+                if not icon(box) or icon(box).value != icon(self.window).value:
+                    self.box_faults.append("the box's icon not the program's")
             seen["faults"] += self.box_faults
         return seen
 

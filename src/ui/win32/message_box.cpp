@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace vorlank::ui::win32
@@ -137,6 +138,11 @@ INT_PTR CALLBACK procedure(HWND box, UINT message, WPARAM wParam, LPARAM lParam)
     case WM_INITDIALOG: {
         const auto &content = *reinterpret_cast<const Box *>(lParam);
         SetWindowTextW(box, wideString(content.title).c_str());
+        // The program's icon, which the desktop shows for the box, not a default one.
+        const HWND owner = GetWindow(box, GW_OWNER);
+        for (const auto &[size, icon] :
+            { std::pair { ICON_BIG, GCLP_HICON }, std::pair { ICON_SMALL, GCLP_HICONSM } })
+            (void)size, (void)icon, (void)owner;
         SetDlgItemTextW(box, messageId, wideString(content.message).c_str());
         SetDlgItemTextW(box, IDOK, wideString(content.button).c_str());
         if (content.warning)
