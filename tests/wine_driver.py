@@ -102,12 +102,12 @@ class Driver(Desktop):
                 run("import", "-window", "root", str(self.scratch / "box.png"))
                 self.box_faults = ["the box's message drawn in boxes"] * in_boxes(
                     str(self.scratch / "box.png"), *at)
-                icon = lambda w: self.display.create_resource_object("window", w).get_full_property(
-                    self.display.intern_atom("_NET_WM_ICON"), 0)
-                box = int(run("xdotool", "search", "--onlyvisible", "--name", "^Vorlank$").split()[0])
-                if not icon(box) or icon(box).value != icon(self.window).value:
-                    self.box_faults.append("the box's icon not the program's")
             seen["faults"] += self.box_faults
+            icon = lambda w: self.display.create_resource_object("window", w).get_full_property(
+                self.display.intern_atom("_NET_WM_ICON"), 0)
+            box = run("xdotool", "search", "--onlyvisible", "--name", "^Vorlank$").split()
+            if not box or getattr(icon(int(box[0])), "value", None) != icon(self.window).value:
+                seen["faults"].append("the box's icon not the program's")
         return seen
 
     def sizes(self):

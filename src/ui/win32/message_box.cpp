@@ -142,7 +142,7 @@ INT_PTR CALLBACK procedure(HWND box, UINT message, WPARAM wParam, LPARAM lParam)
         const HWND owner = GetWindow(box, GW_OWNER);
         for (const auto &[size, icon] :
             { std::pair { ICON_BIG, GCLP_HICON }, std::pair { ICON_SMALL, GCLP_HICONSM } })
-            (void)size, (void)icon, (void)owner;
+            SendMessageW(box, WM_SETICON, size, static_cast<LPARAM>(GetClassLongPtrW(owner, icon)));
         SetDlgItemTextW(box, messageId, wideString(content.message).c_str());
         SetDlgItemTextW(box, IDOK, wideString(content.button).c_str());
         if (content.warning)

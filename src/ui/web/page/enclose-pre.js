@@ -8,7 +8,7 @@
     const served = location.protocol.startsWith("http");
     const instantiate = async imports => {
         const answer = await fetch(served ? "vorlank.wasm" : await vorlankPage.carriedWasm())
-            .catch(() => null);
+                           .catch(() => null);
         if (!answer || !answer.ok)
             throw "missing";
         try {
@@ -18,13 +18,19 @@
             return WebAssembly.instantiate(await answer.arrayBuffer(), imports);
         }
     };
+    // "missing" as thrown above; else refused by the browser (no WebAssembly, or a policy
+    // against compiling it), or damaged.
+    const failure = why => {
+        if (typeof why === "string")
+            return why;
+        const refused = typeof WebAssembly !== "object" || /refused|unsafe-eval/i.test(why.message);
+        return refused ? "refused" : "damaged";
+    };
     var Module = {
         onAbort: () => vorlankPage.cannotStart("running"),
         instantiateWasm: (imports, receive) => {
             instantiate(imports).then(made => receive(made.instance, made.module),
-                why => vorlankPage.cannotStart((typeof why === "string" ? why
-                    : typeof WebAssembly !== "object" || /refused|unsafe-eval/i.test(why.message)
-                        ? "refused" : "damaged") + " vorlank.wasm"));
+                why => vorlankPage.cannotStart(failure(why) + " vorlank.wasm"));
             return {};
         }
     };

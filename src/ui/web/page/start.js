@@ -145,8 +145,8 @@ const vorlankPage = (() => {
     const failures = JSON.parse(byId("failures").textContent);
     const cannotStart = failed => present(failures[failed]);
     const arrived = new Set();
-    const scriptFile = target => target.matches && target.matches("script[src]")
-        && target.getAttribute("src");
+    const scriptFile
+        = target => target.matches && target.matches("script[src]") && target.getAttribute("src");
     addEventListener("error", event => {
         if ("missing " + scriptFile(event.target) in failures)
             cannotStart("missing " + scriptFile(event.target));
