@@ -2,10 +2,9 @@
 // (page/start.js), built in, and the element table at build time: every element at its twip
 // rectangle for wide screens and in one column for narrow ones, with the window's first view, its
 // faces, colours and pictures, so that the window is drawn before any script has run, and the
-// views of a start that fails, which the start script shows. The program then only brings it to
-// life.
-// Usage, under Node, where it is built: page_writer > index.html; page_writer --twips >
-// twips.json; page_writer --manifest > manifest.webmanifest
+// view of a start that fails and each failure's box, which the start script shows. The program then
+// only brings it to life. Usage, under Node, where it is built: page_writer > index.html;
+// page_writer --twips > twips.json; page_writer --manifest > manifest.webmanifest
 #include "page_markup.h"
 #include "runtime/runtime.h"
 #include "texts/texts.h"
@@ -55,20 +54,22 @@ std::string filled(
     return out;
 }
 
-// The views of a start that fails, by what failed: "running" (the program), or a file of the
-// page's that is "missing", "damaged" or "refused" (only WebAssembly can be), as "damaged
-// vorlank.js".
+// A start that fails: the stopped window's view, once, and the effects of each failure:
+// "running" (the program), or a file of the page's that is "missing", "damaged" or "refused" (only
+// WebAssembly can be), as "damaged vorlank.js".
 std::string failures()
 {
-    std::string views = "{";
+    std::string effects;
     for (const char *file : { "vorlank.js", "vorlank.wasm", "vorlank.wasm.js" })
         for (const auto &[what, step] : { std::pair { "missing ", StartStep::FileMissing },
                  std::pair { "damaged ", StartStep::FileDamaged },
                  std::pair { "refused ", StartStep::FileRefused } })
             if (step != StartStep::FileRefused || file == std::string_view("vorlank.wasm"))
-                views += jsonString(what + std::string(file)) + ":" + json(cannotStart(step, file))
-                    + ",";
-    return views + "\"running\":" + json(cannotStart(StartStep::Running)) + "}";
+                effects += jsonString(what + std::string(file)) + ":"
+                    + json(cannotStart(step, file).effects) + ",";
+    const Step running = cannotStart(StartStep::Running);
+    return "{\"view\":" + json(running.view) + ",\"effects\":{" + effects
+        + "\"running\":" + json(running.effects) + "}}";
 }
 
 // index.html.

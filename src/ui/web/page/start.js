@@ -143,17 +143,18 @@ const vorlankPage = (() => {
     // program would give it. A script that came but did not run (cut short, or a host's page in
     // its place) never said it arrived.
     const failures = JSON.parse(byId("failures").textContent);
-    const cannotStart = failed => present(failures[failed]);
+    const cannotStart
+        = failed => present({ view: failures.view, effects: failures.effects[failed] });
     const arrived = new Set();
     const scriptFile
         = target => target.matches && target.matches("script[src]") && target.getAttribute("src");
     addEventListener("error", event => {
-        if ("missing " + scriptFile(event.target) in failures)
+        if ("missing " + scriptFile(event.target) in failures.effects)
             cannotStart("missing " + scriptFile(event.target));
     }, true);
     document.addEventListener("load", event => { // a load event never reaches the window
         const file = scriptFile(event.target);
-        if ("damaged " + file in failures && !arrived.has(file))
+        if ("damaged " + file in failures.effects && !arrived.has(file))
             cannotStart("damaged " + file);
     }, true);
 
