@@ -138,9 +138,16 @@ public:
             if (a->role() == QAccessible::RadioButton && a->state().checked)
                 seen["checked"] = nameOf(a);
         });
-        if (QWidget *focused = QApplication::focusWidget())
-            seen["focus"] = nameOf(focused);
         QJsonArray faults;
+        if (QWidget *focused = QApplication::focusWidget()) {
+            seen["focus"] = nameOf(focused);
+            // Orca, which cannot tell that two answers share a frame, would read a labelling
+            // frame's name again at every arrow key.
+            const auto *a = QAccessible::queryAccessibleInterface(focused);
+            if (a->role() == QAccessible::RadioButton
+                && !a->relations(QAccessible::Label).isEmpty())
+                faults.append(QStringLiteral("an answer labelled by its frame"));
+        }
         seen["box"] = box(faults);
         seen["faults"] = faults;
         return seen;

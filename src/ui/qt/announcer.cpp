@@ -2,8 +2,10 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QGroupBox>
 #include <QLabel>
 #include <QPalette>
+#include <QRadioButton>
 
 namespace vorlank::ui::qt
 {
@@ -24,8 +26,51 @@ public:
     }
 };
 
+// An answer as the toolkit describes a radio button, but not labelled by its frame: a screen
+// reader that cannot tell that two answers share a frame reads the frame's name again at every
+// arrow key. It reads it once, entering the frame.
+class AnswerInterface final : public QAccessibleWidget
+{
+public:
+    explicit AnswerInterface(QRadioButton *answer)
+        : QAccessibleWidget(answer, QAccessible::RadioButton)
+    {
+    }
+    QAccessible::State state() const override
+    {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.checkable = true;
+        s.checked = answer()->isChecked();
+        return s;
+    }
+    QStringList actionNames() const override
+    {
+        return QStringList(pressAction()) + QAccessibleWidget::actionNames();
+    }
+    void doAction(const QString &action) override
+    {
+        if (action == pressAction())
+            answer()->click();
+        else
+            QAccessibleWidget::doAction(action);
+    }
+    QList<std::pair<QAccessibleInterface *, QAccessible::Relation>> relations(
+        QAccessible::Relation match) const override
+    {
+        auto related = QAccessibleWidget::relations(match);
+        related.removeIf(
+            [](const auto &r) { return qobject_cast<QGroupBox *>(r.first->object()); });
+        return related;
+    }
+
+private:
+    QRadioButton *answer() const { return static_cast<QRadioButton *>(widget()); }
+};
+
 QAccessibleInterface *describe(const QString & /*className*/, QObject *object)
 {
+    if (auto *answer = qobject_cast<QRadioButton *>(object))
+        return new AnswerInterface(answer);
     if (auto *announcer = qobject_cast<Announcer *>(object))
         return new NotificationInterface(announcer);
     // The program's window; the toolkit's dialogs describe themselves.

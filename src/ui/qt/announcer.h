@@ -25,7 +25,8 @@ private:
 };
 
 // Screen readers meet `window` as a frame whose name is its title (a plain widget is a filler to
-// them, whose title they cannot read), and every Announcer as a notification. Installed once,
+// them, whose title they cannot read), every Announcer as a notification, and each answer as a
+// radio button that its frame's name does not label again. Installed once,
 // before the window is shown.
 void describeToScreenReaders();
 
