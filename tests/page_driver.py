@@ -144,9 +144,11 @@ class Driver:
                    else self.build.joinpath("index.html").as_uri())
         address += f"?seed={seed}" + ("&fails" if "fails" in settings else "")
         if "offline" in settings:
-            # The worker keeps the page on the first visit; the host goes, and the browser's own
+            # The worker keeps the page on a first visit; the host goes, and the browser's own
             # cache is emptied and left aside, so that only the worker can answer.
-            self.load(address, "navigator.serviceWorker.controller")
+            self.cdp("Storage.clearDataForOrigin", origin=served.rstrip("/"),
+                     storageTypes="service_workers,cache_storage")
+            self.load(address, "performance.getEntriesByName('vorlank-kept').length")
             Host.away = True
             self.cdp("Network.enable")
             self.cdp("Network.clearBrowserCache")

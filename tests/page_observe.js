@@ -65,6 +65,8 @@ if (windowLayout) {
     if (textSize && parseFloat(getComputedStyle(byId("Label1")).fontSize) !== textSize)
         faults.push("the column's text does not follow the reader's size");
 }
+if ([...document.images].some(image => image.complete && !image.naturalWidth))
+    faults.push("a picture not shown");
 // The caption's title on the caption's own solid colour, however long it grows, at 4.5:1.
 const caption = getComputedStyle(byId("title").parentElement);
 const luminance = colour => colour.match(/[\d.]+/g).slice(0, 3).map(c => c / 255)

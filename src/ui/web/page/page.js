@@ -63,8 +63,20 @@ mergeInto(LibraryManager.library, {
                 manifest.rel = "manifest";
                 manifest.href = "manifest.webmanifest";
                 document.head.append(manifest);
-                if ("serviceWorker" in navigator)
+                if ("serviceWorker" in navigator) {
+                    // Once the page has loaded and the worker runs, it keeps what the page used.
                     navigator.serviceWorker.register("sw.js");
+                    navigator.serviceWorker.addEventListener(
+                        "message", () => performance.mark("vorlank-kept"));
+                    const loaded = document.readyState === "complete"
+                        ? Promise.resolve()
+                        : new Promise(done => addEventListener("load", done));
+                    Promise.all([loaded, navigator.serviceWorker.ready])
+                        .then(([, worker]) => worker.active.postMessage([
+                            location.href,
+                            ...performance.getEntriesByType("resource").map(e => e.name)
+                        ]));
+                }
             }
             performance.mark("vorlank-ready");
         },
