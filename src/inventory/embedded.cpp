@@ -7,6 +7,12 @@ namespace vorlank::inventory::blocks
 {
 std::string_view text1();
 std::string_view text2();
+Bands embeddedBands()
+{
+    const InventoryTexts texts = embeddedInventory();
+    return loadBands(texts.text1, texts.text2);
+}
+
 } // namespace vorlank::inventory::blocks
 
 namespace vorlank::inventory
@@ -25,6 +31,12 @@ std::string_view embeddedText2Gbk()
 InventoryTexts embeddedInventory()
 {
     return { runtime::decodeGbk(blocks::text1()), runtime::decodeGbk(blocks::text2()) };
+}
+
+Bands embeddedBands()
+{
+    const InventoryTexts texts = embeddedInventory();
+    return loadBands(texts.text1, texts.text2);
 }
 
 } // namespace vorlank::inventory

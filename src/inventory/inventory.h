@@ -56,4 +56,15 @@ InventoryTexts embeddedInventory();
 // Throws InventoryError when there are fewer than 6000 rows.
 Bands loadBands(std::u16string_view text1, std::u16string_view text2);
 
+// The bands from the embedded blocks, decoded.
+Bands embeddedBands();
+
+// The bands' characters alone, band 0 first, each band in its own order: the inventory as the
+// page carries it (a third of the blocks' bytes).
+std::u16string bandCharacters(const Bands &bands);
+
+// The bands back from bandCharacters' form: band 0 takes all but the last 6000 characters, every
+// other band 500. Throws InventoryError when there are fewer than 6000.
+Bands bandsFromCharacters(std::u16string_view characters);
+
 } // namespace vorlank::inventory

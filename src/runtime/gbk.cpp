@@ -5,7 +5,6 @@
 #include "runtime.h"
 
 #include <algorithm>
-#include <cstdio>
 
 namespace vorlank::runtime
 {
@@ -47,11 +46,13 @@ bool encodesCleanly(std::u16string_view text, std::string &out)
         && hasGbkShape(out);
 }
 
+// `value` in at least `digits` upper-case hexadecimal digits.
 std::string hex(unsigned value, int digits)
 {
-    char buffer[16];
-    std::snprintf(buffer, sizeof buffer, "%0*X", digits, value);
-    return buffer;
+    std::string out;
+    for (; digits > 0 || value != 0; --digits, value >>= 4U)
+        out.insert(out.begin(), "0123456789ABCDEF"[value & 0xFU]);
+    return out;
 }
 
 // A GBK unit is one byte below 0x80, or a lead byte 0x81..0xFE and its trail byte.

@@ -1,6 +1,7 @@
 #include "runtime.h"
 
 #include <chrono>
+#include <ctime>
 #include <random>
 #include <string_view>
 
@@ -16,10 +17,32 @@ std::uint64_t splitMix(std::uint64_t &state)
     z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
     return z ^ (z >> 31);
 }
+
+// The wall clock in nanoseconds. The C library's clock has no error to report, where the standard
+// library's would bring its whole error formatting into the page's program; Windows' C library
+// (msvcrt) lacks it.
+std::uint64_t wallClockNanoseconds()
+{
+#ifdef _WIN32
+    const auto now = std::chrono::system_clock::now().time_since_epoch();
+    return static_cast<std::uint64_t>(
+        std::chrono::duration_cast<std::chrono::nanoseconds>(now).count());
+#else
+    std::timespec now {};
+    std::timespec_get(&now, TIME_UTC);
+    return static_cast<std::uint64_t>(now.tv_sec) * 1000000000U
+        + static_cast<std::uint64_t>(now.tv_nsec);
+#endif
+}
 } // namespace
 
 ClockRandom::ClockRandom()
-    : salt_((std::uint64_t { std::random_device {}() } << 32) ^ std::random_device {}())
+    : ClockRandom((std::uint64_t { std::random_device {}() } << 32) ^ std::random_device {}())
+{
+}
+
+ClockRandom::ClockRandom(std::uint64_t salt)
+    : salt_(salt)
 {
     reseed();
 }
@@ -28,10 +51,7 @@ ClockRandom::ClockRandom()
 // the per-process salt keeps two programs started in the same tick apart.
 void ClockRandom::reseed()
 {
-    const auto now = std::chrono::system_clock::now().time_since_epoch();
-    std::uint64_t mix = static_cast<std::uint64_t>(
-                            std::chrono::duration_cast<std::chrono::nanoseconds>(now).count())
-        ^ salt_;
+    std::uint64_t mix = wallClockNanoseconds() ^ salt_;
     mix += ++reseeds_ * 0xD1B54A32D192ED03ull;
     state_ = splitMix(mix);
 }

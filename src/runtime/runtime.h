@@ -90,7 +90,10 @@ public:
 class ClockRandom final : public RandomSource
 {
 public:
+    // Salted from the system's random device.
     ClockRandom();
+    // Salted with `salt`, from a source of the caller's.
+    explicit ClockRandom(std::uint64_t salt);
     void reseed() override;
     float next() override;
 

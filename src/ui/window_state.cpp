@@ -44,11 +44,9 @@ Step withBox(View view, Box shown)
 }
 } // namespace
 
-WindowState::WindowState(
-    Opener opener, runtime::RandomSource &random, inventory::InventoryTexts texts)
+WindowState::WindowState(Opener opener, runtime::RandomSource &random, inventory::Bands bands)
     : opener_(opener)
-    , texts_(std::move(texts))
-    , bands_(inventory::loadBands(texts_.text1, texts_.text2))
+    , bands_(std::move(bands))
     , quiz_(bands_, random)
 {
 }

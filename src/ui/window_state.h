@@ -90,10 +90,10 @@ class WindowState
 {
 public:
     // Fills the bands from the inventory, as the window's load does; throws when the program's
-    // own data is damaged. A front end that must not be busy for long decodes the inventory
-    // itself, a block at a time, and hands it over.
+    // own data is damaged. A front end that must not be busy for long fills the bands itself,
+    // a stage at a time, and hands them over.
     WindowState(Opener opener, runtime::RandomSource &random,
-        inventory::InventoryTexts texts = inventory::embeddedInventory());
+        inventory::Bands bands = inventory::embeddedBands());
     WindowState(const WindowState &) = delete;
     WindowState &operator=(const WindowState &) = delete;
 
@@ -119,7 +119,6 @@ private:
     Step run(const Element &element, Press press);
 
     Opener opener_;
-    inventory::InventoryTexts texts_;
     inventory::Bands bands_;
     quiz::Quiz quiz_;
     const Element *chosen_ = nullptr; // the answer chosen

@@ -94,5 +94,16 @@ TEST_SUITE("inventory")
         const Bands bands = loadBands(syntheticInventory(6000), u"");
         CHECK(bands[0].count() == 0); // band 0 takes whatever lies above rank 5999
         CHECK(bands[12].count() == 500);
+        CHECK_THROWS_AS(bandsFromCharacters(std::u16string(5999, u'一')), InventoryError);
+    }
+
+    TEST_CASE("the page's form of the inventory gives back the same bands")
+    {
+        const Bands original = loadBands(texts().text1, texts().text2);
+        const std::u16string characters = bandCharacters(original);
+        CHECK(characters.size() == 6730);
+        const Bands back = bandsFromCharacters(characters);
+        for (std::size_t b = 0; b < original.size(); ++b)
+            CHECK(back[b].items() == original[b].items());
     }
 }

@@ -9,10 +9,18 @@
 
 #include <emscripten.h>
 
+#include <unistd.h>
+
 #include <memory>
 #include <string>
 
 using namespace vorlank;
+
+namespace page
+{
+// The inventory as the bands' characters in GBK, written at build time (page_writer --inventory).
+std::string_view inventory();
+} // namespace page
 
 extern "C" {
 // In page/page.js: runs the start's stages, each in a task of its own.
@@ -22,13 +30,23 @@ void vorlank_page_begin();
 namespace
 {
 std::unique_ptr<ui::WindowState> state;
-// The program starts in four short tasks after the one that made it: a block of the inventory
-// each, the bands, and the first step, so that the page answers a reader between them. The page
-// drawn at build time is on show meanwhile, and the clicks made meanwhile wait.
-inventory::InventoryTexts loading;
+// The program starts in four short tasks after the one that made it: the inventory decoded, the
+// bands, the window's state and the first step, so that the page answers a reader between them.
+// The page drawn at build time is on show meanwhile, and the clicks made meanwhile wait.
+std::u16string characters;
+inventory::Bands bands;
 int nextStage = 0;
 // The last step given, as JSON, which the page reads before it calls again.
 std::string given;
+
+// The browser's own random source, which the standard library's device would reach by a longer
+// way, with all its error reporting.
+std::uint64_t browserSalt()
+{
+    std::uint64_t salt = 0;
+    getentropy(&salt, sizeof salt);
+    return salt;
+}
 
 const char *give(const ui::Step &step)
 {
@@ -84,18 +102,19 @@ extern "C" EMSCRIPTEN_KEEPALIVE const char *vorlank_start(int stage, int seed)
     try {
         switch (stage) {
         case 0:
-            loading.text1 = runtime::decodeGbk(inventory::embeddedText1Gbk());
+            characters = runtime::decodeGbk(page::inventory());
             return nullptr;
         case 1:
-            loading.text2 = runtime::decodeGbk(inventory::embeddedText2Gbk());
+            bands = inventory::bandsFromCharacters(characters);
+            characters = {};
             return nullptr;
         case 2: {
             static const std::unique_ptr<runtime::RandomSource> random = seed >= 0
                 ? std::unique_ptr<runtime::RandomSource>(
                     std::make_unique<runtime::SeededRandom>(static_cast<std::uint64_t>(seed)))
-                : std::make_unique<runtime::ClockRandom>();
-            state = std::make_unique<ui::WindowState>(
-                ui::Opener::Browser, *random, std::move(loading));
+                : std::make_unique<runtime::ClockRandom>(browserSalt());
+            state
+                = std::make_unique<ui::WindowState>(ui::Opener::Browser, *random, std::move(bands));
             return nullptr;
         }
         default:

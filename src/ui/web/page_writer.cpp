@@ -3,8 +3,10 @@
 // rectangle for wide screens and in one column for narrow ones, with the window's first view, its
 // faces, colours and pictures, so that the window is drawn before any script has run, and the
 // view of a start that fails and each failure's box, which the start script shows. The program then
-// only brings it to life. Usage, under Node, where it is built: page_writer > index.html;
-// page_writer --twips > twips.json; page_writer --manifest > manifest.webmanifest
+// only brings it to life. It also writes the inventory as the program carries it into the page.
+// Usage, under Node, where it is built: page_writer > index.html; page_writer --twips > twips.json;
+// page_writer --manifest > manifest.webmanifest; page_writer --inventory > page_inventory.cpp
+#include "inventory/inventory.h"
 #include "page_markup.h"
 #include "runtime/runtime.h"
 #include "texts/texts.h"
@@ -72,6 +74,27 @@ std::string failures()
         + "\"running\":" + json(running.effects) + "}}";
 }
 
+// The bands' characters alone in GBK, once they are seen to give back the very bands of the
+// blocks they come from, as a C++ source (the program's output is text).
+std::string pageInventory()
+{
+    const inventory::Bands bands = inventory::embeddedBands();
+    std::string bytes = runtime::encodeGbk(inventory::bandCharacters(bands));
+    const inventory::Bands back = inventory::bandsFromCharacters(runtime::decodeGbk(bytes));
+    for (std::size_t k = 0; k < bands.size(); ++k)
+        if (back[k].items() != bands[k].items())
+            throw std::runtime_error("the page's inventory gives band " + std::to_string(k)
+                + " otherwise than the blocks");
+    std::string source
+        = "// Written by page_writer --inventory; do not edit.\n#include <string_view>\n"
+          "namespace page\n{\nstd::string_view inventory()\n{\n    return { \"";
+    for (const char c : bytes) {
+        constexpr char digits[] = "0123456789ABCDEF";
+        source += { '\\', 'x', digits[static_cast<unsigned char>(c) >> 4U], digits[c & 0xF] };
+    }
+    return source + "\", " + std::to_string(bytes.size()) + " };\n}\n} // namespace page\n";
+}
+
 // index.html.
 std::string indexPage()
 {
@@ -92,6 +115,7 @@ int main(int argc, char *argv[])
         const std::string asked = argc > 1 ? argv[1] : "";
         const std::string out = asked == "--twips" ? web::twipsJson()
             : asked == "--manifest"                ? web::manifest()
+            : asked == "--inventory"               ? pageInventory()
                                                    : indexPage();
         return std::fwrite(out.data(), 1, out.size(), stdout) == out.size() ? 0 : 1;
     } catch (const std::exception &e) {
