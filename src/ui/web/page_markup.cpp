@@ -97,7 +97,7 @@ std::string markup(const Element &e, const View &first)
             + "</span></button>\n";
     case Kind::Picture:
         return "<a " + id + " class=\"picture\" " + link + "><img src=\"" + std::string(e.asset)
-            + ".png\" srcset=\"" + std::string(e.asset) + "-2x.png 2x\" alt=\""
+            + ".webp\" srcset=\"" + std::string(e.asset) + "-2x.webp 2x\" alt=\""
             + html(accessibleName(e)) + "\" width=\"" + std::to_string(pixels(e.twips.width))
             + "\" height=\"" + std::to_string(pixels(e.twips.height)) + "\"></a>\n";
     case Kind::Label: {
@@ -199,8 +199,8 @@ std::string manifest()
           "  \"display\": \"standalone\",\n  \"background_color\": \""
         + colour(palette.face) + "\",\n  \"theme_color\": \"" + colour(palette.captionFrom)
         + "\",\n  \"icons\": [\n"
-          "    { \"src\": \"vorlank-128.png\", \"sizes\": \"128x128\", \"type\": \"image/png\" },\n"
-          "    { \"src\": \"vorlank-256.png\", \"sizes\": \"256x256\", \"type\": \"image/png\" }\n"
+          "    { \"src\": \"vorlank.svg\", \"sizes\": \"any\", \"type\": \"image/svg+xml\" },\n"
+          "    { \"src\": \"vorlank-128.png\", \"sizes\": \"128x128\", \"type\": \"image/png\" }\n"
           "  ]\n}\n";
 }
 
