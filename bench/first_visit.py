@@ -5,7 +5,8 @@ and sends an ETag and the files' time (a day ago), as common hosts do, so that t
 network misses, count too. Each device starts with an empty browser profile, opens the page,
 and waits until the worker has installed and the network has been quiet for a second.
 
-Usage: bench/first_visit.py [WEB_BUILD_DIR]   (after `make web`)
+Usage: bench/first_visit.py [--budget BYTES] [WEB_BUILD_DIR]   (after `make web`); with a budget,
+exits 1 when either device's first visit transfers more.
 """
 import collections
 import functools
@@ -21,7 +22,13 @@ import time
 from selenium import webdriver
 from selenium.webdriver.chrome.service import Service
 
-build = pathlib.Path(sys.argv[1] if len(sys.argv) > 1 else "build-web").resolve()
+arguments = sys.argv[1:]
+budget = None
+if arguments[:1] == ["--budget"]:
+    budget = int(arguments[1])
+    arguments = arguments[2:]
+build = pathlib.Path(arguments[0] if arguments else "build-web").resolve()
+over = []
 sent = collections.Counter()  # bytes of body, by path
 PUT_UP = int(time.time()) - 86400  # the files' time: put up on the host a day ago
 last = [time.monotonic()]
@@ -85,4 +92,7 @@ for device, (width, height, ratio, mobile) in DEVICES.items():
     print(f"{device} ({ratio}x): {sum(sent.values())} bytes in {len(sent)} files")
     for path, size in sorted(sent.items(), key=lambda item: -item[1]):
         print(f"  {size:7d}  {path}")
+    if budget is not None and sum(sent.values()) > budget:
+        over.append(f"{device}: {sum(sent.values())} bytes, over the budget of {budget}")
 host.shutdown()
+sys.exit("\n".join(over) or None)
