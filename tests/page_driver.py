@@ -195,12 +195,17 @@ class Driver:
     def check_once(self):
         """The names a screen reader reads for the controls, by their elements' numbers; and
         where the page differs from itself: its language, which a screen reader's voice
-        follows, its console, a product's link leading where its click opens, and the look-up's
+        follows, a name read twice, its console, a product's link leading where its click opens, and the look-up's
         tab at the address its click hands over."""
         self.read = {int(e.get_attribute("data-element")): e.accessible_name for e in
                      self.driver.find_elements("css selector", "#client [data-element]")}
         if self.js("return document.documentElement.lang") != "zh-Hans":
             self.faults.append("the page not in zh-Hans")
+        # Each answer and group named once: no text a screen reader reads again beside it.
+        nodes = [n for n in self.cdp("Accessibility.getFullAXTree")["nodes"] if not n["ignored"]]
+        named = {n["name"]["value"] for n in nodes if n["role"]["value"] in ("radio", "group")}
+        self.faults += [f"{n['name']['value']} read again beside its control" for n in nodes
+                        if n["role"]["value"] == "StaticText" and n["name"]["value"] in named]
         self.faults += [e["message"] for e in self.driver.get_log("browser") if e["level"] == "SEVERE"]
         for link in self.driver.find_elements("css selector", "#client a"):
             self.click(link)

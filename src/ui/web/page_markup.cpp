@@ -85,13 +85,17 @@ std::string markup(const Element &e, const View &first)
         std::string inner;
         for (const Element *child : framedBy(e))
             inner += markup(*child, first);
-        return "<fieldset " + id + groupClass(e) + "><legend>" + html(e.caption) + "</legend>\n"
-            + inner + "</fieldset>\n";
+        // Named once, as the answers are: the legend drawn, the group named.
+        return "<fieldset " + id + groupClass(e) + " aria-label=\"" + html(e.caption)
+            + "\"><legend aria-hidden=\"true\">" + html(e.caption) + "</legend>\n" + inner
+            + "</fieldset>\n";
     }
     case Kind::OptionButton:
+        // The answer names its radio; its drawn text is hidden from screen readers, which in
+        // browse mode read it again after the radio.
         return "<label " + id + R"( class="option"><input type="radio" name=")"
-            + std::string(e.container) + "\"" + element + "><span>" + html(text)
-            + "</span></label>\n";
+            + std::string(e.container) + "\" aria-label=\"" + html(text) + "\"" + element
+            + "><span aria-hidden=\"true\">" + html(text) + "</span></label>\n";
     case Kind::Button:
         return "<button " + id + " type=\"button\"" + element + "><span>" + html(text)
             + "</span></button>\n";
