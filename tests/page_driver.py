@@ -195,8 +195,8 @@ class Driver:
     def check_once(self):
         """The names a screen reader reads for the controls, by their elements' numbers; and
         where the page differs from itself: its language, which a screen reader's voice
-        follows, a name read twice, its console, a product's link leading where its click opens, and the look-up's
-        tab at the address its click hands over."""
+        follows, a name read twice, its console, a product's link leading where its click opens,
+        and the look-up's tab at the address its click hands over."""
         self.read = {int(e.get_attribute("data-element")): e.accessible_name for e in
                      self.driver.find_elements("css selector", "#client [data-element]")}
         if self.js("return document.documentElement.lang") != "zh-Hans":

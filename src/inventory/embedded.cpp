@@ -7,12 +7,6 @@ namespace vorlank::inventory::blocks
 {
 std::string_view text1();
 std::string_view text2();
-Bands embeddedBands()
-{
-    const InventoryTexts texts = embeddedInventory();
-    return loadBands(texts.text1, texts.text2);
-}
-
 } // namespace vorlank::inventory::blocks
 
 namespace vorlank::inventory

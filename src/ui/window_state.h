@@ -35,8 +35,9 @@ struct View {
     // The window's title. Qt: the window's title, which a screen reader's "read the title" reads;
     // Win32: the window's text; page: the document's title and the caption bar drawn on it.
     std::u16string title;
-    // The texts of the elements that show the prompt and the character (shownText): on all
-    // three, the element's text and the name a screen reader reads for it.
+    // The texts of the elements that show the prompt and the character: on all three, the
+    // element's text and the name a screen reader reads for it. Qt and Win32 read both through
+    // shownText, label by label; the page through its elements' data-shows.
     std::u16string prompt;
     std::u16string character;
     // The chosen answer, none at start: the option checked, on all three.
