@@ -87,7 +87,7 @@ std::string markup(const Element &e, const View &first)
             inner += markup(*child, first);
         // Named once, as the answers are: the legend drawn, the group named.
         return "<fieldset " + id + groupClass(e) + " aria-label=\"" + html(e.caption)
-            + "\"><legend aria-hidden=\"true\">" + html(e.caption) + "</legend>\n" + inner
+            + R"("><legend aria-hidden="true">)" + html(e.caption) + "</legend>\n" + inner
             + "</fieldset>\n";
     }
     case Kind::OptionButton:
@@ -95,7 +95,7 @@ std::string markup(const Element &e, const View &first)
         // browse mode read it again after the radio.
         return "<label " + id + R"( class="option"><input type="radio" name=")"
             + std::string(e.container) + "\" aria-label=\"" + html(text) + "\"" + element
-            + "><span aria-hidden=\"true\">" + html(text) + "</span></label>\n";
+            + R"(><span aria-hidden="true">)" + html(text) + "</span></label>\n";
     case Kind::Button:
         return "<button " + id + " type=\"button\"" + element + "><span>" + html(text)
             + "</span></button>\n";
