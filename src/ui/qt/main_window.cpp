@@ -60,6 +60,8 @@ void MainWindow::draw(const View &view)
         setWindowTitle(toQString(view.title));
         titleChanged(this);
     }
+    // Each label's text and name: view.prompt and view.character for the labels that show them
+    // (shownText picks), the table's text for the rest.
     for (const Element &e : elements()) {
         if (e.shows == Shows::Caption)
             continue;

@@ -206,6 +206,8 @@ void MainWindow::draw(const View &view)
     // window is deliberate, unlike a reload, so the window does not ask first.)
     EnableWindow(hwnd_, !view.stopped);
     SetWindowTextW(hwnd_, wideString(view.title).c_str());
+    // Each control's text, which is its name too: view.prompt and view.character for the labels
+    // that show them (shownText picks), the table's text for the rest.
     for (const Element &e : elements())
         if (e.shows != Shows::Caption)
             SetWindowTextW(controls_[indexOf(e)], wideString(shownText(view, e)).c_str());
