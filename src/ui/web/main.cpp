@@ -99,30 +99,26 @@ extern "C" EMSCRIPTEN_KEEPALIVE const char *vorlank_start(int stage, int seed)
     if (stage != nextStage)
         return nullptr;
     ++nextStage;
-    try {
-        switch (stage) {
-        case 0:
-            characters = runtime::decodeGbk(page::inventory());
-            return nullptr;
-        case 1:
-            bands = inventory::bandsFromCharacters(characters);
-            characters = {};
-            return nullptr;
-        case 2: {
-            static const std::unique_ptr<runtime::RandomSource> random = seed >= 0
-                ? std::unique_ptr<runtime::RandomSource>(
-                    std::make_unique<runtime::SeededRandom>(static_cast<std::uint64_t>(seed)))
-                : std::make_unique<runtime::ClockRandom>(browserSalt());
-            state
-                = std::make_unique<ui::WindowState>(ui::Opener::Browser, *random, std::move(bands));
-            return nullptr;
-        }
-        default:
-            return give({ state->view(), {} });
-        }
-    } catch (const std::exception &e) {
-        // Only a damaged build gets here (its embedded inventory does not load): say so plainly.
-        return give(ui::cannotStart(ui::StartStep::Inventory, e.what()));
+    // The build has checked that the inventory gives back the blocks' bands, so nothing here
+    // fails; were it to, the program would stop, as the page reports.
+    switch (stage) {
+    case 0:
+        characters = runtime::decodeGbk(page::inventory());
+        return nullptr;
+    case 1:
+        bands = inventory::bandsFromCharacters(characters);
+        characters = {};
+        return nullptr;
+    case 2: {
+        static const std::unique_ptr<runtime::RandomSource> random = seed >= 0
+            ? std::unique_ptr<runtime::RandomSource>(
+                std::make_unique<runtime::SeededRandom>(static_cast<std::uint64_t>(seed)))
+            : std::make_unique<runtime::ClockRandom>(browserSalt());
+        state = std::make_unique<ui::WindowState>(ui::Opener::Browser, *random, std::move(bands));
+        return nullptr;
+    }
+    default:
+        return give({ state->view(), {} });
     }
 }
 
