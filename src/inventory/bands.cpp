@@ -36,8 +36,8 @@ template <class Row> Bands fillBands(std::int32_t top, Row row)
 std::u16string FrequencyBand::item(std::int32_t position) const
 {
     if (position < 0 || static_cast<std::size_t>(position) >= items_.size())
-        throw SubscriptError("band position " + std::to_string(position) + " outside 0.."
-            + std::to_string(static_cast<std::int64_t>(items_.size()) - 1));
+        VORLANK_RAISE(SubscriptError("band position " + std::to_string(position) + " outside 0.."
+            + std::to_string(static_cast<std::int64_t>(items_.size()) - 1)));
     return { items_[static_cast<std::size_t>(position)] };
 }
 
@@ -51,8 +51,8 @@ Bands loadBands(std::u16string_view text1, std::u16string_view text2)
     const auto upper = static_cast<std::int32_t>(pieces.size() - 1);
     const std::int32_t top = checkedSubtract(upper, 1);
     if (top < lastBandRows - 1)
-        throw InventoryError(
-            "the inventory has " + std::to_string(upper) + " rows; the bands need at least 6000");
+        VORLANK_RAISE(InventoryError(
+            "the inventory has " + std::to_string(upper) + " rows; the bands need at least 6000"));
     return fillBands(top, [&](std::int32_t rank) { return pieceAt(pieces, rank); });
 }
 
@@ -68,8 +68,8 @@ Bands bandsFromCharacters(std::u16string_view characters)
 {
     // Band order runs from the most frequent down: the last character has rank 0.
     if (characters.size() < lastBandRows || characters.size() > INT32_MAX)
-        throw InventoryError("the inventory has " + std::to_string(characters.size())
-            + " characters; the bands need at least 6000");
+        VORLANK_RAISE(InventoryError("the inventory has " + std::to_string(characters.size())
+            + " characters; the bands need at least 6000"));
     const auto top = static_cast<std::int32_t>(characters.size() - 1);
     return fillBands(top, [&](std::int32_t rank) {
         return characters.substr(static_cast<std::size_t>(top - rank), 1);

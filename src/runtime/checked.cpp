@@ -11,7 +11,7 @@ std::int32_t narrow(std::int64_t wide, const char *operation)
 {
     if (wide < std::numeric_limits<std::int32_t>::min()
         || wide > std::numeric_limits<std::int32_t>::max())
-        throw OverflowError(std::string("overflow in 32-bit ") + operation);
+        VORLANK_RAISE(OverflowError(std::string("overflow in 32-bit ") + operation));
     return static_cast<std::int32_t>(wide);
 }
 } // namespace
@@ -34,8 +34,8 @@ std::int32_t checkedMultiply(std::int32_t a, std::int32_t b)
 std::u16string_view pieceAt(const std::vector<std::u16string_view> &pieces, std::int32_t index)
 {
     if (index < 0 || static_cast<std::size_t>(index) >= pieces.size())
-        throw SubscriptError("subscript " + std::to_string(index) + " outside 0.."
-            + std::to_string(static_cast<std::int64_t>(pieces.size()) - 1));
+        VORLANK_RAISE(SubscriptError("subscript " + std::to_string(index) + " outside 0.."
+            + std::to_string(static_cast<std::int64_t>(pieces.size()) - 1)));
     return pieces[static_cast<std::size_t>(index)];
 }
 

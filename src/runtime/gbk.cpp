@@ -55,8 +55,10 @@ std::string hex(unsigned value, int digits)
     return out;
 }
 
-// A GBK unit is one byte below 0x80, or a lead byte 0x81..0xFE and its trail byte.
-[[noreturn]] void throwDecodeError(std::string_view bytes)
+// What is wrong with bytes that are not GBK: the first unit that is not. A GBK unit is one byte
+// below 0x80, or a lead byte 0x81..0xFE and its trail byte. (Unused where errors stop the
+// program instead.)
+[[maybe_unused]] ConversionError decodeError(std::string_view bytes)
 {
     std::size_t i = 0;
     std::u16string one;
@@ -69,10 +71,11 @@ std::string hex(unsigned value, int digits)
         i += length;
     }
     const unsigned byte = i < bytes.size() ? static_cast<unsigned char>(bytes[i]) : 0U;
-    throw ConversionError("not GBK: byte 0x" + hex(byte, 2) + " at offset " + std::to_string(i), i);
+    return { "not GBK: byte 0x" + hex(byte, 2) + " at offset " + std::to_string(i), i };
 }
 
-[[noreturn]] void throwEncodeError(std::u16string_view text)
+// What is wrong with text that GBK cannot carry: its first character that has no GBK form.
+[[maybe_unused]] ConversionError encodeError(std::u16string_view text)
 {
     std::string ignored;
     for (std::size_t i = 0; i < text.size(); ++i) {
@@ -81,12 +84,11 @@ std::string hex(unsigned value, int digits)
         if (!encodesCleanly(text.substr(i, length), ignored)) {
             const char32_t c
                 = pair ? 0x10000 + ((text[i] - 0xD800U) << 10U) + (text[i + 1] - 0xDC00U) : text[i];
-            throw ConversionError(
-                "no GBK form for U+" + hex(c, 4) + " at offset " + std::to_string(i), i);
+            return { "no GBK form for U+" + hex(c, 4) + " at offset " + std::to_string(i), i };
         }
         i += length - 1;
     }
-    throw ConversionError("GBK encoding failed", 0);
+    return { "GBK encoding failed", 0 };
 }
 } // namespace
 
@@ -94,7 +96,7 @@ std::u16string decodeGbk(std::string_view bytes)
 {
     std::u16string text;
     if (!decodesCleanly(bytes, text))
-        throwDecodeError(bytes);
+        VORLANK_RAISE(decodeError(bytes));
     return text;
 }
 
@@ -102,7 +104,7 @@ std::string encodeGbk(std::u16string_view text)
 {
     std::string bytes;
     if (!encodesCleanly(text, bytes))
-        throwEncodeError(text);
+        VORLANK_RAISE(encodeError(text));
     return bytes;
 }
 

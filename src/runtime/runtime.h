@@ -5,11 +5,21 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
 #include <memory>
 #include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
+
+// Raises one of the errors below. The page's program is built without exceptions (a tenth of a
+// reader's download): there an error stops the program instead, which the page reports, and its
+// description is never built.
+#if defined(__cpp_exceptions)
+#define VORLANK_RAISE(...) throw __VA_ARGS__
+#else
+#define VORLANK_RAISE(...) ((void)sizeof(__VA_ARGS__), std::abort())
+#endif
 
 namespace vorlank::runtime
 {

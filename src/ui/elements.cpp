@@ -1,6 +1,7 @@
 #include "elements.h"
 
 #include "launch/addresses.h"
+#include "runtime/runtime.h"
 #include "texts/texts.h"
 
 #include <algorithm>
@@ -175,7 +176,7 @@ const Element *containerOf(const Element &e)
     const auto *found = std::find_if(
         table.begin(), table.end(), [&](const Element &box) { return box.name == e.container; });
     if (found == table.end())
-        throw std::logic_error("an element lies in a group box the window lacks");
+        VORLANK_RAISE(std::logic_error("an element lies in a group box the window lacks"));
     return found;
 }
 

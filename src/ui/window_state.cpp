@@ -66,11 +66,15 @@ View WindowState::view() const
 Step WindowState::click(const Element &element, Press press)
 {
     // A front end calls in from its toolkit's event dispatch, which an exception must not cross.
+#if defined(__cpp_exceptions)
     try {
         return run(element, press);
     } catch (const std::exception &e) {
         return withBox(view(), box(texts::operationFailed, errorDetail(e.what()), true));
     }
+#else
+    return run(element, press); // an error stops the program (VORLANK_RAISE)
+#endif
 }
 
 Step WindowState::run(const Element &element, Press press)

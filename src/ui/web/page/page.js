@@ -6,7 +6,7 @@
 // What Emscripten provides around a library, and what it makes of its "$" entries; the page's
 // start script.
 /* global mergeInto, LibraryManager, page, _vorlank_click, _vorlank_open_failed, _vorlank_press,
-   _vorlank_start, _malloc, abort, UTF8ToString, vorlankPage */
+   _vorlank_start, UTF8ToString, vorlankPage */
 
 mergeInto(LibraryManager.library, {
     $page: {
@@ -111,15 +111,5 @@ mergeInto(LibraryManager.library, {
     vorlank_page_begin__deps: ["$page"],
     vorlank_page_begin: function() {
         page.start(0);
-    },
-
-    // The program is built without exception handling (nothing in it catches): an error the core
-    // throws stops it, as Emscripten's abort, which the page reports.
-    __cxa_allocate_exception__deps: ["malloc"],
-    __cxa_allocate_exception: function(size) {
-        return _malloc(size);
-    },
-    __cxa_throw: function() {
-        abort("the program's core raised an error");
     },
 });
