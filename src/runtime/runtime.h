@@ -12,7 +12,7 @@
 #include <string_view>
 #include <vector>
 
-// Raises one of the errors below. The page's program is built without exceptions (a tenth of a
+// Raises one of the errors below. The page's program is built without exceptions (a ninth of a
 // reader's download): there an error stops the program instead, which the page reports, and its
 // description is never built.
 #if defined(__cpp_exceptions)
