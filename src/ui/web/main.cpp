@@ -3,6 +3,7 @@
 // comes back (page/start.js): the step crosses as JSON, the answer to the call. Nothing here calls
 // the page while it draws.
 #include "inventory/inventory.h"
+#include "packed_inventory.h"
 #include "runtime/runtime.h"
 #include "ui/view_json.h"
 #include "ui/window_state.h"
@@ -18,7 +19,8 @@ using namespace vorlank;
 
 namespace page
 {
-// The inventory as the bands' characters in GBK, written at build time (page_writer --inventory).
+// The inventory as the bands' characters in GBK, packed, written at build time (page_writer
+// --inventory).
 std::string_view inventory();
 } // namespace page
 
@@ -103,7 +105,7 @@ extern "C" EMSCRIPTEN_KEEPALIVE const char *vorlank_start(int stage, int seed)
     // fails; were it to, the program would stop, as the page reports.
     switch (stage) {
     case 0:
-        characters = runtime::decodeGbk(page::inventory());
+        characters = runtime::decodeGbk(ui::web::unpackInventory(page::inventory()));
         return nullptr;
     case 1:
         bands = inventory::bandsFromCharacters(characters);

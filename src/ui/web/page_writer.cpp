@@ -7,6 +7,7 @@
 // Usage, under Node, where it is built: page_writer > index.html; page_writer --twips > twips.json;
 // page_writer --manifest > manifest.webmanifest; page_writer --inventory > page_inventory.cpp
 #include "inventory/inventory.h"
+#include "packed_inventory.h"
 #include "page_markup.h"
 #include "runtime/runtime.h"
 #include "texts/texts.h"
@@ -74,13 +75,15 @@ std::string failures()
         + "\"running\":" + json(running.effects) + "}}";
 }
 
-// The bands' characters alone in GBK, once they are seen to give back the very bands of the
-// blocks they come from, as a C++ source (the program's output is text).
+// The bands' characters alone in GBK, packed, once they are seen to give back the very bands of
+// the blocks they come from, as a C++ source (the program's output is text).
 std::string pageInventory()
 {
     const inventory::Bands bands = inventory::embeddedBands();
-    std::string bytes = runtime::encodeGbk(inventory::bandCharacters(bands));
-    const inventory::Bands back = inventory::bandsFromCharacters(runtime::decodeGbk(bytes));
+    const std::string bytes
+        = web::packInventory(runtime::encodeGbk(inventory::bandCharacters(bands)));
+    const inventory::Bands back
+        = inventory::bandsFromCharacters(runtime::decodeGbk(web::unpackInventory(bytes)));
     for (std::size_t k = 0; k < bands.size(); ++k)
         if (back[k].items() != bands[k].items())
             throw std::runtime_error("the page's inventory gives band " + std::to_string(k)
