@@ -22,7 +22,7 @@ from selenium.webdriver.support.ui import WebDriverWait
 build = pathlib.Path(sys.argv[1] if len(sys.argv) > 1 else "build-web").resolve()
 pairs = int(sys.argv[2]) if len(sys.argv) > 2 else 41
 # The page's files: the service worker's list of what it keeps, and the worker itself.
-kept = re.search(r"const page = \[(.*?)\];", (build / "sw.js").read_text(encoding="utf-8"))
+kept = re.search(r"const page ?= ?\[(.*?)\];", (build / "sw.js").read_text(encoding="utf-8"))
 page_files = re.findall(r'"([^"]+)"', kept.group(1)) + ["sw.js"]
 whole = sum((build / f).stat().st_size for f in page_files)
 packed = sum(len(gzip.compress((build / f).read_bytes(), 9)) for f in page_files)
