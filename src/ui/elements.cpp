@@ -135,28 +135,106 @@ constexpr std::array table {
         .shows = Shows::Prompt },
 };
 
-// The elements `keep` keeps, in the order of their `rank`, ties in the table's order. An
-// insertion sort: the table is small, and a page's program carries no more than it needs.
-std::vector<const Element *> ordered(auto keep, int (*rank)(const Element &))
+// A list of the table's elements, made at compile time: a program then carries only the lists.
+struct Listed {
+    std::array<const Element *, table.size()> items {};
+    std::size_t size = 0;
+    constexpr void add(const Element *e) { items.at(size++) = e; }
+    constexpr std::span<const Element *const> all() const { return { items.data(), size }; }
+};
+
+// The elements `keep` keeps, in the order of their `rank`, ties in the table's order (an insertion
+// sort).
+constexpr Listed ordered(auto keep, auto rank)
 {
-    std::vector<const Element *> order;
+    Listed order;
     for (const Element &e : table) {
         if (!keep(e))
             continue;
-        order.push_back(&e);
-        for (std::size_t at = order.size() - 1; at > 0 && rank(*order[at - 1]) > rank(e); --at)
-            std::swap(order[at - 1], order[at]);
+        order.add(&e);
+        for (std::size_t at = order.size - 1; at > 0 && rank(*order.items.at(at - 1)) > rank(e);
+             --at)
+            std::swap(order.items.at(at - 1), order.items.at(at));
     }
     return order;
 }
 
 // Where an element stands in the stacking order: focus takers first, group boxes last, the
 // design's tab index within each, and elements without one after those with one.
-int stackingRank(const Element &e)
+constexpr int stackingRank(const Element &e)
 {
     const int layer = takesFocus(e.kind) ? 0 : e.kind == GroupBox ? 2 : 1;
     return layer * 1000 + (e.tabIndex < 0 ? 999 : e.tabIndex);
 }
+
+constexpr Listed stacking = ordered([](const Element &) { return true; }, stackingRank);
+constexpr Listed reading = ordered(
+    [](const Element &e) { return e.column >= 0; }, [](const Element &e) { return e.column; });
+// The top of the stacking order, which it is by tab index.
+constexpr Listed byTabIndex = ordered([](const Element &e) { return takesFocus(e.kind); },
+    [](const Element &e) { return e.tabIndex; });
+
+constexpr Listed framedIn(const Element &box)
+{
+    return ordered([&](const Element &e) { return e.container == box.name; },
+        [](const Element &e) { return e.twips.top * clientArea.width + e.twips.left; });
+}
+
+// The elements Tab visits on each keyboard, in order; the answers one after the other, in the
+// window's order, so that the group is entered alike on every keyboard. A page's own stops come
+// after the window's: each product's picture, a link.
+constexpr Listed focusable(Keyboard keyboard)
+{
+    Listed order;
+    if (keyboard != Keyboard::Column)
+        for (const Element *e : byTabIndex.all())
+            order.add(e);
+    if (keyboard == Keyboard::Window)
+        return order;
+    for (const Element *e : reading.all()) {
+        if (keyboard == Keyboard::Column) {
+            if (takesFocus(e->kind))
+                order.add(e);
+            for (const Element *in : byTabIndex.all())
+                if (in->container == e->name)
+                    order.add(in);
+        }
+        const Listed framed = framedIn(*e);
+        for (const Element *in : framed.all())
+            if (in->kind == Picture && !in->link.empty())
+                order.add(in);
+    }
+    return order;
+}
+
+constexpr std::array tabOrders
+    = { focusable(Keyboard::Window), focusable(Keyboard::Page), focusable(Keyboard::Column) };
+
+// The stops of one keyboard's Tab order: each button a stop of its own; options that follow one
+// another in one group box one stop.
+struct Stops {
+    std::array<KeyboardStop, table.size()> items {};
+    std::size_t size = 0;
+};
+
+constexpr Stops stopsOf(const Listed &order)
+{
+    Stops made;
+    const std::span<const Element *const> focusable = order.all();
+    for (std::size_t i = 0; i < focusable.size(); ++i) {
+        const Element &e = *focusable[i];
+        KeyboardStop *last = made.size > 0 ? &made.items.at(made.size - 1) : nullptr;
+        if (last && e.kind == OptionButton && last->back()->kind == OptionButton
+            && last->back()->container == e.container)
+            *last = focusable.subspan(i - last->size(), last->size() + 1);
+        else
+            made.items.at(made.size++) = focusable.subspan(i, 1);
+    }
+    return made;
+}
+
+constexpr std::array tabStops
+    = { stopsOf(tabOrders[0]), stopsOf(tabOrders[1]), stopsOf(tabOrders[2]) };
 } // namespace
 
 std::span<const Element> elements()
@@ -193,31 +271,30 @@ TwipRect windowRect(const Element &e)
 
 std::span<const Element *const> stackingOrder()
 {
-    static const std::vector<const Element *> order
-        = ordered([](const Element &) { return true; }, stackingRank);
-    return order;
+    return stacking.all();
 }
 
 std::span<const Element *const> readingOrder()
 {
-    static const std::vector<const Element *> order = ordered(
-        [](const Element &e) { return e.column >= 0; }, [](const Element &e) { return e.column; });
-    return order;
+    return reading.all();
 }
 
 std::span<const Element *const> keyboardOrder()
 {
-    // The top of the stacking order, which it is by tab index.
-    static const std::vector<const Element *> order
-        = ordered([](const Element &e) { return takesFocus(e.kind); },
-            [](const Element &e) { return e.tabIndex; });
-    return order;
+    return byTabIndex.all();
 }
 
 std::vector<const Element *> framedBy(const Element &box)
 {
-    return ordered([&](const Element &e) { return e.container == box.name; },
-        [](const Element &e) { return e.twips.top * clientArea.width + e.twips.left; });
+    const Listed framed = framedIn(box);
+    const auto all = framed.all();
+    return { all.begin(), all.end() };
+}
+
+std::span<const KeyboardStop> keyboardStops(Keyboard keyboard)
+{
+    const Stops &stops = tabStops.at(static_cast<std::size_t>(keyboard));
+    return { stops.items.data(), stops.size };
 }
 
 } // namespace vorlank::ui

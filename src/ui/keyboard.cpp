@@ -1,73 +1,9 @@
 #include "elements.h"
 
 #include <algorithm>
-#include <array>
-#include <vector>
 
 namespace vorlank::ui
 {
-
-namespace
-{
-using enum Kind;
-
-// Each button a stop of its own; options that follow one another in one group box one stop.
-std::vector<KeyboardStop> stopsOf(std::span<const Element *const> focusable)
-{
-    std::vector<KeyboardStop> made;
-    for (std::size_t i = 0; i < focusable.size(); ++i) {
-        const Element &e = *focusable[i];
-        const bool joins = !made.empty() && e.kind == OptionButton
-            && made.back().back()->kind == OptionButton
-            && made.back().back()->container == e.container;
-        if (joins)
-            made.back() = focusable.subspan(i - made.back().size(), made.back().size() + 1);
-        else
-            made.push_back(focusable.subspan(i, 1));
-    }
-    return made;
-}
-
-// A page's own stops after the window's: each product's picture, a link.
-bool productLink(const Element &e)
-{
-    return e.kind == Picture && !e.link.empty();
-}
-
-// The elements Tab visits on each keyboard, in order; the answers one after the other, in the
-// window's order, so that the group is entered alike on every keyboard.
-std::vector<const Element *> focusable(Keyboard keyboard)
-{
-    const std::span<const Element *const> window = keyboardOrder();
-    std::vector<const Element *> order;
-    if (keyboard != Keyboard::Column)
-        for (const Element *e : window)
-            order.push_back(e);
-    if (keyboard == Keyboard::Window)
-        return order;
-    for (const Element *e : readingOrder()) {
-        if (keyboard == Keyboard::Column) {
-            if (takesFocus(e->kind))
-                order.push_back(e);
-            for (const Element *in : window)
-                if (in->container == e->name)
-                    order.push_back(in);
-        }
-        for (const Element *in : framedBy(*e))
-            if (productLink(*in))
-                order.push_back(in);
-    }
-    return order;
-}
-} // namespace
-
-std::span<const KeyboardStop> keyboardStops(Keyboard keyboard)
-{
-    using enum Keyboard;
-    static const std::array order = { focusable(Window), focusable(Page), focusable(Column) };
-    static const std::array stops = { stopsOf(order[0]), stopsOf(order[1]), stopsOf(order[2]) };
-    return stops[static_cast<std::size_t>(keyboard)];
-}
 
 FocusMove focusMove(const Element &from, Key key, const Element *checked, Keyboard keyboard)
 {
