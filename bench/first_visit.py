@@ -6,7 +6,8 @@ network misses, count too. Each device starts with an empty browser profile, ope
 and waits until the worker has installed and the network has been quiet for a second.
 
 Usage: bench/first_visit.py [--budget BYTES] [WEB_BUILD_DIR]   (after `make web`); with a budget,
-exits 1 when either device's first visit transfers more.
+exits 1 when either device's first visit transfers more, or its program (vorlank.wasm) more than
+half as much.
 """
 import collections
 import functools
@@ -94,5 +95,7 @@ for device, (width, height, ratio, mobile) in DEVICES.items():
         print(f"  {size:7d}  {path}")
     if budget is not None and sum(sent.values()) > budget:
         over.append(f"{device}: {sum(sent.values())} bytes, over the budget of {budget}")
+    if budget is not None and sent["/vorlank.wasm"] > budget // 2:
+        over.append(f"{device}: the program {sent['/vorlank.wasm']} bytes, over half the budget")
 host.shutdown()
 sys.exit("\n".join(over) or None)
