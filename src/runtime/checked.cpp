@@ -7,7 +7,7 @@ namespace vorlank::runtime
 
 namespace
 {
-std::int32_t narrow(std::int64_t wide, const char *operation)
+std::int32_t narrow(std::int64_t wide, [[maybe_unused]] const char *operation)
 {
     if (wide < std::numeric_limits<std::int32_t>::min()
         || wide > std::numeric_limits<std::int32_t>::max())

@@ -18,7 +18,7 @@
 #if defined(__cpp_exceptions)
 #define VORLANK_RAISE(...) throw __VA_ARGS__
 #else
-#define VORLANK_RAISE(...) ((void)sizeof(__VA_ARGS__), std::abort())
+#define VORLANK_RAISE(...) std::abort()
 #endif
 
 namespace vorlank::runtime
