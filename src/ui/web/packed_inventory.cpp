@@ -3,6 +3,7 @@
 #include "runtime/runtime.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstddef>
 #include <stdexcept>
 #include <vector>
@@ -54,7 +55,7 @@ public:
     {
         unsigned code = 0;
         auto rest = static_cast<int>(place);
-        for (unsigned step = 1U << 12U; step > 0; step >>= 1U)
+        for (unsigned step = std::bit_floor(codes); step > 0; step >>= 1U)
             if (code + step <= codes && tree_[code + step] <= rest) {
                 code += step;
                 rest -= tree_[code];
@@ -109,6 +110,12 @@ private:
     std::size_t used_ = 0;
 };
 
+// A byte of `bytes`, or past their end zero.
+unsigned byteAt(std::string_view bytes, std::size_t at)
+{
+    return at < bytes.size() ? static_cast<unsigned char>(bytes[at]) : 0U;
+}
+
 class BitReader
 {
 public:
@@ -120,11 +127,8 @@ public:
     unsigned get(unsigned bits)
     {
         unsigned value = 0;
-        for (; bits > 0; --bits, ++used_) {
-            const std::size_t at = used_ / 8;
-            const unsigned byte = at < in_.size() ? static_cast<unsigned char>(in_[at]) : 0U;
-            value = (value << 1U) | ((byte >> (7 - used_ % 8)) & 1U);
-        }
+        for (; bits > 0; --bits, ++used_)
+            value = (value << 1U) | ((byteAt(in_, used_ / 8) >> (7 - used_ % 8)) & 1U);
         return value;
     }
 
@@ -133,10 +137,6 @@ private:
     std::size_t used_ = 0;
 };
 
-unsigned byteAt(std::string_view bytes, std::size_t at)
-{
-    return at < bytes.size() ? static_cast<unsigned char>(bytes[at]) : 0U;
-}
 } // namespace
 
 std::string packInventory(std::string_view gbk)
