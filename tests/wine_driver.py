@@ -14,6 +14,7 @@ import pathlib
 import re
 import shutil
 import subprocess
+import time
 
 from desktop import Desktop
 from runner import Missing
@@ -23,6 +24,17 @@ HERE = pathlib.Path(__file__).parent
 
 def run(*command):
     return subprocess.run(command, capture_output=True, text=True).stdout
+
+
+def shown(name):
+    """The X id of the window named `name`, once it shows. xdotool's search gives up at an X
+    error, which a window Wine makes and destroys as a program starts can raise: it is asked again."""
+    for _ in range(300):
+        found = run("xdotool", "search", "--sync", "--onlyvisible", "--name", name).split()
+        if found:
+            return int(found[0])
+        time.sleep(0.1)
+    raise RuntimeError(f"no window named {name} showed")
 
 
 def in_boxes(png, x, y, w, h):
@@ -72,7 +84,7 @@ class Driver(Desktop):
             ["wine", str(self.build / "Vorlank.exe")], stdout=subprocess.DEVNULL,
             stderr=subprocess.DEVNULL, env=dict(self.environment, LANG=locale, LC_ALL=locale,
                                                 VORLANK_SEED=str(seed), WINEDLLOVERRIDES=overrides))
-        window = int(run("xdotool", "search", "--sync", "--onlyvisible", "--name", r"^Vorlank1\.0版$"))
+        window = shown(r"^Vorlank1\.0版$")
         self.front(window)
         self.ask("attach")
         self.started(window)
@@ -90,7 +102,7 @@ class Driver(Desktop):
     def away(self):
         subprocess.Popen(["wine", "notepad"], env=self.environment, stdout=subprocess.DEVNULL,
                          stderr=subprocess.DEVNULL)
-        return int(run("xdotool", "search", "--sync", "--onlyvisible", "--name", "记事本|Notepad"))
+        return shown("记事本|Notepad")
 
     def observe(self):
         seen = dict(self.ask("observe"), keyboard="window", leaving=False, faults=list(self.faults))
