@@ -67,7 +67,9 @@ class Desktop:
             elif action.isascii():
                 self.key(*action.split(":")[::-1])
             else:
-                at = self.places.setdefault(action, self.ask("where", action))
+                if action not in self.places:
+                    self.places[action] = self.ask("where", action)
+                at = self.places[action]
                 xtest.fake_input(self.display, X.MotionNotify, x=self.origin.x + at["x"],
                                  y=self.origin.y + at["y"])
                 xtest.fake_input(self.display, X.ButtonPress, 1)
