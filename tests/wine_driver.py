@@ -109,7 +109,8 @@ class Driver(Desktop):
         seen["opened"] = self.opened()
         if seen["box"]:
             at = seen["box"].pop("messageAt")
-            if self.seen_box != seen["box"]:
+            # A box may be seen before it is painted: a fault is looked for again.
+            if self.seen_box != seen["box"] or self.box_faults:
                 self.seen_box = seen["box"]
                 run("import", "-window", "root", str(self.scratch / "box.png"))
                 self.box_faults = ["the box's message drawn in boxes"] * in_boxes(
