@@ -27,13 +27,13 @@ def run(*command):
 
 
 def shown(name):
-    """The X id of the window named `name`, once it shows. xdotool's search gives up at an X
-    error, which a window Wine makes and destroys as a program starts can raise: it is asked again."""
-    for _ in range(300):
-        found = run("xdotool", "search", "--sync", "--onlyvisible", "--name", name).split()
+    """The X id of the window named `name`, once it shows (asked every 20 ms: xdotool's own
+    wait looks every half second)."""
+    for _ in range(1500):
+        found = run("xdotool", "search", "--onlyvisible", "--name", name).split()
         if found:
             return int(found[0])
-        time.sleep(0.1)
+        time.sleep(0.02)
     raise RuntimeError(f"no window named {name} showed")
 
 
