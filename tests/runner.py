@@ -90,7 +90,9 @@ def storm(oracle, keyboard, seed, events):
         action = (dice.choice(("Return", "Escape")) if shown["box"]
                   else "开始测试" if r < 0.005 or (ended and r < 0.5)
                   else dice.choice(("认识", "不认识")) if r < 0.25
-                  else dice.choice(("Left", "Right")) if r < 0.32 and shown["focus"] in ("认识", "不认识")
+                  # an arrow key where an answer has the focus, where none has a submit
+                  else (dice.choice(("Left", "Right")) if shown["focus"] in ("认识", "不认识")
+                        else "提交") if r < 0.32
                   else "查询此字" if r < 0.37 else "提交")
         model.stdin.write(action + "\n")
         model.stdin.flush()
