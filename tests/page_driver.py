@@ -17,14 +17,16 @@ import shutil
 import tempfile
 import threading
 import time
+import urllib.request
 
 from runner import Missing
 
 try:
+    import websocket
     from selenium import webdriver
     from selenium.webdriver.chrome.service import Service
 except ImportError as absent:
-    raise Missing(f"no selenium: {absent}") from absent
+    raise Missing(f"no selenium or websocket: {absent}") from absent
 
 HERE = pathlib.Path(__file__).parent
 # Each key as X names it, as the browser's input has it: its key, code, key code and text.
@@ -96,7 +98,7 @@ class Driver:
         self.host = http.server.ThreadingHTTPServer(
             ("127.0.0.1", 0), functools.partial(Host, directory=str(self.build)))
         threading.Thread(target=self.host.serve_forever, daemon=True).start()
-        self.browsers, self.screens, self.read = {}, set(), None
+        self.browsers, self.screens, self.read, self.sequence = {}, set(), None, 0
 
     def browser(self, minimum):
         """A Chromium whose minimum text size is `minimum`, which it starts with."""
@@ -113,18 +115,29 @@ class Driver:
                 options.add_argument("--" + flag)
             browser = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
             browser.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {"source": RECORDERS})
-            self.browsers[minimum] = browser
+            # The tab's own DevTools connection, beside WebDriver's, which relays each command.
+            address = browser.capabilities["goog:chromeOptions"]["debuggerAddress"]
+            tabs = json.loads(urllib.request.urlopen(f"http://{address}/json/list").read())
+            tab = next(t for t in tabs if t["type"] == "page")
+            self.browsers[minimum] = browser, websocket.create_connection(
+                tab["webSocketDebuggerUrl"], suppress_origin=True)
         return self.browsers[minimum]
 
     def takes(self, keyboard, context):
         return not any(w.startswith(("locale=", "dpi=")) or w == "late" for w in context)
 
     def cdp(self, command, **arguments):
-        return self.driver.execute_cdp_cmd(command, arguments)
+        self.sequence += 1
+        self.devtools.send(json.dumps({"id": self.sequence, "method": command, "params": arguments}))
+        while (reply := json.loads(self.devtools.recv())).get("id") != self.sequence:
+            pass  # an event of a domain enabled
+        if "error" in reply:
+            raise RuntimeError(f"{command}: {reply['error']}")
+        return reply["result"]
 
     def start(self, keyboard, context, seed):
         self.context = settings = dict(w.partition("=")[::2] for w in context)
-        self.driver = self.browser(int(settings.get("minimum", 0)))
+        self.driver, self.devtools = self.browser(int(settings.get("minimum", 0)))
         readers = settings.keys() & {"text", "minimum", "spacing"}
         screen = next((w for w in ("phone", "sideways", "tablet") if w in settings),
                       "phone" if keyboard == "column" and not readers else "desktop")
@@ -174,7 +187,8 @@ class Driver:
 
     def load(self, address, ready):
         self.pointer = None
-        self.cdp("Page.navigate", url=address)
+        # Through WebDriver, which answers the page's question before it is left mid-test.
+        self.driver.execute_cdp_cmd("Page.navigate", {"url": address})
         for _ in range(500):
             # Through WebDriver, which waits for the page being navigated to.
             if self.driver.execute_script(f"return document.readyState !== 'loading' && !!({ready})"):
@@ -308,7 +322,8 @@ class Driver:
                 v.id + ': ' + v.nodes.map(n => n.target.join(' ')).join(', '))))""")
 
     def stop(self):
-        for browser in self.browsers.values():
+        for browser, devtools in self.browsers.values():
+            devtools.close()
             browser.quit()
         self.host.shutdown()
 
