@@ -135,13 +135,15 @@ constexpr std::array table {
         .shows = Shows::Prompt },
 };
 
-// A list of the table's elements, made at compile time: a program then carries only the lists.
-struct Listed {
-    std::array<const Element *, table.size()> items {};
+// A list of at most one item for each of the table's elements, made at compile time: a program
+// then carries only the lists.
+template <typename Item> struct Fixed {
+    std::array<Item, table.size()> items {};
     std::size_t size = 0;
-    constexpr void add(const Element *e) { items.at(size++) = e; }
-    constexpr std::span<const Element *const> all() const { return { items.data(), size }; }
+    constexpr void add(const Item &item) { items.at(size++) = item; }
+    constexpr std::span<const Item> all() const { return { items.data(), size }; }
 };
+using Listed = Fixed<const Element *>;
 
 // The elements `keep` keeps, in the order of their `rank`, ties in the table's order (an insertion
 // sort).
@@ -212,14 +214,9 @@ constexpr std::array tabOrders
 
 // The stops of one keyboard's Tab order: each button a stop of its own; options that follow one
 // another in one group box one stop.
-struct Stops {
-    std::array<KeyboardStop, table.size()> items {};
-    std::size_t size = 0;
-};
-
-constexpr Stops stopsOf(const Listed &order)
+constexpr Fixed<KeyboardStop> stopsOf(const Listed &order)
 {
-    Stops made;
+    Fixed<KeyboardStop> made;
     const std::span<const Element *const> focusable = order.all();
     for (std::size_t i = 0; i < focusable.size(); ++i) {
         const Element &e = *focusable[i];
@@ -228,7 +225,7 @@ constexpr Stops stopsOf(const Listed &order)
             && last->back()->container == e.container)
             *last = focusable.subspan(i - last->size(), last->size() + 1);
         else
-            made.items.at(made.size++) = focusable.subspan(i, 1);
+            made.add(focusable.subspan(i, 1));
     }
     return made;
 }
@@ -293,8 +290,7 @@ std::vector<const Element *> framedBy(const Element &box)
 
 std::span<const KeyboardStop> keyboardStops(Keyboard keyboard)
 {
-    const Stops &stops = tabStops.at(static_cast<std::size_t>(keyboard));
-    return { stops.items.data(), stops.size };
+    return tabStops.at(static_cast<std::size_t>(keyboard)).all();
 }
 
 } // namespace vorlank::ui
