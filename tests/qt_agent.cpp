@@ -86,6 +86,7 @@ public:
         qputenv("PATH", qgetenv("VORLANK_OPENERS") + opener);
         random_ = std::make_unique<runtime::SeededRandom>(seed);
         heard_ = {};
+        early_ = {};
         window_ = std::make_unique<ui::qt::MainWindow>(shell_, *random_);
         title_ = nameOf(window_.get()); // read as the window comes up
         window_->show();
@@ -149,6 +150,8 @@ public:
                 faults.append(QStringLiteral("an answer labelled by its frame"));
         }
         seen["box"] = box(faults);
+        for (const QString &fault : early_)
+            faults.append(fault);
         seen["faults"] = faults;
         return seen;
     }
@@ -165,8 +168,13 @@ private:
         QString message;
         walk(open, [&](QAccessibleInterface *a) {
             message += a->role() == QAccessible::StaticText ? nameOf(a) : QString();
-            if (a->role() == QAccessible::EditableText)
-                box["detail"] = a->text(QAccessible::Value);
+            // Read as Orca reads it: up to the end of the run of attributes at its last character.
+            if (auto *t = a->textInterface(); t && a->role() == QAccessible::EditableText) {
+                int start = 0;
+                int end = 0;
+                t->attributes(t->characterCount() - 1, &start, &end);
+                box["detail"] = t->text(0, end);
+            }
             if (a->role() == QAccessible::Button)
                 box["button"] = nameOf(a);
         });
@@ -180,10 +188,13 @@ private:
         return box;
     }
 
-    // What screen readers are told: each notification shown with words, and each new title.
+    // What screen readers are told: each notification shown with words, and each new title; and
+    // a text's selection told before it shows, which Orca reads then, and again as it shows.
     static void record(QAccessibleEvent *event)
     {
         QAccessibleInterface *about = event->accessibleInterface();
+        if (event->type() == QAccessible::TextSelectionChanged && about && about->state().invisible)
+            early_.append(nameOf(about) + QStringLiteral(": selection told before it shows"));
         if (about && event->type() == QAccessible::ObjectShow
             && about->role() == QAccessible::Notification && !nameOf(about).isEmpty())
             heard_.append(nameOf(about));
@@ -193,6 +204,7 @@ private:
     }
 
     static inline QStringList heard_;
+    static inline QStringList early_;
     static inline QString title_;
     ui::qt::DesktopShell shell_;
     std::unique_ptr<runtime::RandomSource> random_;

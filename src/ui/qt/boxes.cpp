@@ -1,14 +1,15 @@
 #include "boxes.h"
 
+#include "address_field.h"
 #include "held_keys.h"
 #include "qt_text.h"
 
+#include <QAccessible>
 #include <QDialogButtonBox>
 #include <QFontInfo>
 #include <QGridLayout>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QStyle>
@@ -50,9 +51,8 @@ QDialog *warningBox(QWidget *parent, const Box &content)
         box->style()->standardIcon(QStyle::SP_MessageBoxWarning, nullptr, box).pixmap(iconSize));
     auto *text = new QLabel(toQString(content.message), box);
     text->setObjectName(QStringLiteral("message"));
-    auto *field = new QLineEdit(toQString(content.detail), box);
+    auto *field = new AddressField(toQString(content.detail), box);
     field->setObjectName(QStringLiteral("detail"));
-    field->setReadOnly(true);
     // The detail is ASCII (an address, an error's description). The window face draws "_" below
     // its descent, where a selection, which covers ascent and descent, hides it; the system's
     // Latin face draws it within, so an address selected to copy reads as it will paste.
@@ -84,6 +84,9 @@ QDialog *warningBox(QWidget *parent, const Box &content)
 
 QDialog *makeBox(QWidget *parent, const Box &content)
 {
+    // A box tells screen readers of itself as it shows and takes the focus. Built out of sight,
+    // its field's text and selection would be read first, then again with the box.
+    const QAccessible::UpdateHandler telling = QAccessible::installUpdateHandler([](auto *) {});
     QDialog *box = nullptr;
     if (content.warning) {
         box = warningBox(parent, content);
@@ -93,6 +96,7 @@ QDialog *makeBox(QWidget *parent, const Box &content)
         message->button(QMessageBox::Ok)->setText(toQString(content.button));
         box = message;
     }
+    QAccessible::installUpdateHandler(telling);
     watchHeldKeys();
     box->setWindowTitle(toQString(content.title));
     box->setAttribute(Qt::WA_DeleteOnClose);
