@@ -304,7 +304,7 @@ class Driver:
             # description, the message; and the name of what has the focus.
             for n in self.cdp("Accessibility.getFullAXTree")["nodes"]:
                 role, name = n.get("role", {}).get("value"), n.get("name", {}).get("value", "")
-                if role == "alertdialog" and not n.get("ignored"):
+                if role == "dialog" and not n.get("ignored"):
                     seen["box"]["title"] = name
                 if role == "button" and name == seen["box"]["button"]:
                     seen["box"]["message"] = n.get("description", {}).get("value", "")

@@ -63,15 +63,26 @@ const vorlankPage = (() => {
         }
     });
     // A key held down on 提交 answers at its rate; its repeats must not close the end message
-    // before it can be read.
+    // before it can be read. Escape closes the box, as a modal one's would.
     box.addEventListener("keydown", event => {
         if (event.repeat && ["Enter", " ", "Escape"].includes(event.key))
             event.preventDefault();
+        else if (event.key === "Escape")
+            box.close();
+    });
+    // The box is shown over the page, which is inert behind it, and not as a modal: a modal box
+    // takes the page out of what screen readers see, focus and all, and Orca then says nothing
+    // of the box, or as an alert says it three times. The focus goes back where it was.
+    const page = document.querySelector("main");
+    let before = null;
+    box.addEventListener("close", () => {
+        page.inert = false;
+        before?.focus();
     });
 
-    // The window's one box, an alert dialog: a message, which a screen reader reads with the
-    // button it describes, or a warning with a detail (an address the browser would not open, an
-    // error's description) selected to copy.
+    // The window's one box: a message, which a screen reader reads with the button it describes,
+    // or a warning with a detail (an address the browser would not open, an error's description)
+    // selected to copy.
     const showBox = content => {
         const button = byId("box-ok");
         byId("box-title").textContent = content.title;
@@ -80,7 +91,9 @@ const vorlankPage = (() => {
         field.hidden = !content.detail;
         field.value = content.detail;
         box.querySelector(".warning").style.display = content.warning ? "" : "none";
-        box.showModal();
+        before = document.activeElement;
+        page.inert = true;
+        box.show();
         if (content.detail) {
             fitField();
             field.focus();
