@@ -139,7 +139,7 @@ public:
             if (a->role() == QAccessible::RadioButton && a->state().checked)
                 seen["checked"] = nameOf(a);
         });
-        QJsonArray faults;
+        QJsonArray faults = QJsonArray::fromStringList(early_);
         if (QWidget *focused = QApplication::focusWidget()) {
             seen["focus"] = nameOf(focused);
             // Orca, which cannot tell that two answers share a frame, would read a labelling
@@ -150,8 +150,6 @@ public:
                 faults.append(QStringLiteral("an answer labelled by its frame"));
         }
         seen["box"] = box(faults);
-        for (const QString &fault : early_)
-            faults.append(fault);
         seen["faults"] = faults;
         return seen;
     }
